@@ -1,0 +1,236 @@
+#include "fluid/helmholtz.h"
+
+#include <cmath>
+
+#include "fluid/coefficients.h"
+#include "fluid/constants.h"
+#include "fluid/helmholtz_terms.h"
+
+// The reference evaluation: every routine forms all powers of every row
+// afresh, with pow, and sums its own rows from 0 in increasing k.
+
+namespace RC = ResidualCoefficients;
+namespace IC = IdealCoefficients;
+namespace HT = HelmholtzTerms;
+using std::exp;
+using std::log;
+using std::pow;
+
+namespace {
+
+double dOf(int k) { return static_cast<double>(RC::d[k]); }
+double lOf(int k) { return static_cast<double>(RC::l[k]); }
+
+}  // namespace
+
+double alpha0(double delta, double tau) {
+    const double E0 = exp(-(IC::u * tau) / FluidConstants::Tc);
+    return ((log(delta) + (IC::a2 * tau + IC::a1)) + (IC::c0 - 1.0) * log(tau)) +
+           IC::v * log(1.0 - E0);
+}
+
+double alpha0_t(double /*delta*/, double tau) {
+    const double E0 = exp(-(IC::u * tau) / FluidConstants::Tc);
+    return ((IC::c0 - 1.0) / tau + IC::a2) + (((IC::u * IC::v) * E0) / FluidConstants::Tc) / (1.0 - E0);
+}
+
+double arPoly(double delta, double tau) {
+    double sum = 0.0;
+    for (int k = RC::polyBegin; k < RC::expBegin; ++k) {
+        sum += HT::poly(RC::n[k], pow(delta, dOf(k)), pow(tau, RC::t[k]));
+    }
+    return sum;
+}
+
+double arPoly_d(double delta, double tau) {
+    double sum = 0.0;
+    for (int k = RC::polyBegin; k < RC::expBegin; ++k) {
+        const double d = dOf(k);
+        sum += HT::poly_d(RC::n[k], d, pow(delta, d - 1.0), pow(tau, RC::t[k]));
+    }
+    return sum;
+}
+
+double arPoly_dd(double delta, double tau) {
+    double sum = 0.0;
+    for (int k = RC::polyBegin; k < RC::expBegin; ++k) {
+        const double d = dOf(k);
+        sum += HT::poly_dd(RC::n[k], d, pow(delta, d - 2.0), pow(tau, RC::t[k]));
+    }
+    return sum;
+}
+
+double arPoly_ddd(double delta, double tau) {
+    double sum = 0.0;
+    for (int k = RC::polyBegin; k < RC::expBegin; ++k) {
+        const double d = dOf(k);
+        sum += HT::poly_ddd(RC::n[k], d, pow(delta, d - 3.0), pow(tau, RC::t[k]));
+    }
+    return sum;
+}
+
+double arPoly_t(double delta, double tau) {
+    double sum = 0.0;
+    for (int k = RC::polyBegin; k < RC::expBegin; ++k) {
+        const double t = RC::t[k];
+        sum += HT::poly_t(RC::n[k], t, pow(delta, dOf(k)), pow(tau, t - 1.0));
+    }
+    return sum;
+}
+
+double arExp(double delta, double tau) {
+    double sum = 0.0;
+    for (int k = RC::expBegin; k < RC::gaussBegin; ++k) {
+        const double E = exp(-pow(delta, lOf(k)));
+        sum += HT::exp0(RC::n[k], pow(delta, dOf(k)), pow(tau, RC::t[k]), E);
+    }
+    return sum;
+}
+
+double arExp_d(double delta, double tau) {
+    double sum = 0.0;
+    for (int k = RC::expBegin; k < RC::gaussBegin; ++k) {
+        const double d = dOf(k);
+        const double l = lOf(k);
+        const double D = pow(delta, l);
+        const double E = exp(-D);
+        sum += HT::exp_d(RC::n[k], d, l, pow(delta, d - 1.0), pow(tau, RC::t[k]), D, E);
+    }
+    return sum;
+}
+
+double arExp_dd(double delta, double tau) {
+    double sum = 0.0;
+    for (int k = RC::expBegin; k < RC::gaussBegin; ++k) {
+        const double d = dOf(k);
+        const double l = lOf(k);
+        const double D = pow(delta, l);
+        const double E = exp(-D);
+        const double B2 = HT::expBracket2(d, l, D, pow(d, 2.0), pow(l, 2.0), pow(D, 2.0));
+        sum += HT::exp_dd(RC::n[k], pow(delta, d - 2.0), pow(tau, RC::t[k]), B2, E);
+    }
+    return sum;
+}
+
+double arExp_ddd(double delta, double tau) {
+    double sum = 0.0;
+    for (int k = RC::expBegin; k < RC::gaussBegin; ++k) {
+        const double d = dOf(k);
+        const double l = lOf(k);
+        const double D = pow(delta, l);
+        const double E = exp(-D);
+        const double B3 = HT::expBracket3(d, l, D, pow(d, 2.0), pow(d, 3.0), pow(l, 2.0),
+                                          pow(l, 3.0), pow(D, 2.0), pow(D, 3.0));
+        sum += HT::exp_ddd(RC::n[k], pow(delta, d - 3.0), pow(tau, RC::t[k]), B3, E);
+    }
+    return sum;
+}
+
+double arExp_t(double delta, double tau) {
+    double sum = 0.0;
+    for (int k = RC::expBegin; k < RC::gaussBegin; ++k) {
+        const double t = RC::t[k];
+        const double E = exp(-pow(delta, lOf(k)));
+        sum += HT::exp_t(RC::n[k], t, pow(delta, dOf(k)), pow(tau, t - 1.0), E);
+    }
+    return sum;
+}
+
+namespace {
+
+double gaussFactor(int k, double delta, double tau) {
+    return exp(HT::gaussExponent(RC::eta[k], RC::beta[k], pow(delta - RC::epsilon[k], 2.0),
+                                 pow(tau - RC::gamma[k], 2.0)));
+}
+
+}  // namespace
+
+double arGauss(double delta, double tau) {
+    double sum = 0.0;
+    for (int k = RC::gaussBegin; k < RC::end; ++k) {
+        const double G = gaussFactor(k, delta, tau);
+        sum += HT::gauss0(RC::n[k], pow(delta, dOf(k)), pow(tau, RC::t[k]), G);
+    }
+    return sum;
+}
+
+double arGauss_d(double delta, double tau) {
+    double sum = 0.0;
+    for (int k = RC::gaussBegin; k < RC::end; ++k) {
+        const double d = dOf(k);
+        const double G = gaussFactor(k, delta, tau);
+        sum += HT::gauss_d(RC::n[k], d, RC::eta[k], RC::epsilon[k], delta, pow(delta, d - 1.0),
+                           pow(tau, RC::t[k]), G);
+    }
+    return sum;
+}
+
+double arGauss_dd(double delta, double tau) {
+    const double delta2 = pow(delta, 2.0);
+    const double delta3 = pow(delta, 3.0);
+    const double delta4 = pow(delta, 4.0);
+    double sum = 0.0;
+    for (int k = RC::gaussBegin; k < RC::end; ++k) {
+        const double d = dOf(k);
+        const double eta = RC::eta[k];
+        const double eps = RC::epsilon[k];
+        const double G = gaussFactor(k, delta, tau);
+        const double C2 = HT::gaussBracket2(d, eta, eps, delta, pow(d, 2.0), pow(eta, 2.0),
+                                            pow(eps, 2.0), delta2, delta3, delta4);
+        sum += HT::gauss_dd(RC::n[k], pow(delta, d - 2.0), pow(tau, RC::t[k]), C2, G);
+    }
+    return sum;
+}
+
+double arGauss_ddd(double delta, double tau) {
+    const double delta2 = pow(delta, 2.0);
+    const double delta3 = pow(delta, 3.0);
+    const double delta4 = pow(delta, 4.0);
+    const double delta5 = pow(delta, 5.0);
+    const double delta6 = pow(delta, 6.0);
+    double sum = 0.0;
+    for (int k = RC::gaussBegin; k < RC::end; ++k) {
+        const double d = dOf(k);
+        const double eta = RC::eta[k];
+        const double eps = RC::epsilon[k];
+        const double G = gaussFactor(k, delta, tau);
+        const double C3 = HT::gaussBracket3(d, eta, eps, delta, pow(d, 2.0), pow(d, 3.0),
+                                            pow(eta, 2.0), pow(eta, 3.0), pow(eps, 2.0),
+                                            pow(eps, 3.0), delta2, delta3, delta4, delta5, delta6);
+        sum += HT::gauss_ddd(RC::n[k], pow(delta, d - 3.0), pow(tau, RC::t[k]), C3, G);
+    }
+    return sum;
+}
+
+double arGauss_t(double delta, double tau) {
+    double sum = 0.0;
+    for (int k = RC::gaussBegin; k < RC::end; ++k) {
+        const double t = RC::t[k];
+        const double G = gaussFactor(k, delta, tau);
+        sum += HT::gauss_t(RC::n[k], t, RC::beta[k], RC::gamma[k], tau, pow(delta, dOf(k)),
+                           pow(tau, t - 1.0), G);
+    }
+    return sum;
+}
+
+double alphaR(double delta, double tau) {
+    return (arExp(delta, tau) + arPoly(delta, tau)) + arGauss(delta, tau);
+}
+
+double alphaR_d(double delta, double tau) {
+    return (arExp_d(delta, tau) + arPoly_d(delta, tau)) + arGauss_d(delta, tau);
+}
+
+double alphaR_dd(double delta, double tau) {
+    return (arExp_dd(delta, tau) + arPoly_dd(delta, tau)) + arGauss_dd(delta, tau);
+}
+
+double alphaR_ddd(double delta, double tau) {
+    return (arExp_ddd(delta, tau) + arPoly_ddd(delta, tau)) + arGauss_ddd(delta, tau);
+}
+
+// Only the entropy uses the tau total; it adds alpha0_t between the
+// polynomial and exponential parts itself, so this total is the plain sum.
+double alphaR_t(double delta, double tau) {
+    return (arPoly_t(delta, tau) + arExp_t(delta, tau)) + arGauss_t(delta, tau);
+}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need and is not on this machine yet.
+# Debian, as root. Each line: a file or command that shows the package is there,
+# then the package.
+set -euo pipefail
+
+needs=(
+  "/usr/bin/cmake cmake"
+  "/usr/bin/ninja ninja-build"
+  "/usr/bin/g++ g++"
+  "/usr/include/gtest/gtest.h libgtest-dev"
+  "/usr/include/benchmark/benchmark.h libbenchmark-dev"
+  "/usr/bin/python3 python3"
+)
+
+missing=()
+for need in "${needs[@]}"; do
+  read -r path package <<<"$need"
+  [ -e "$path" ] || missing+=("$package")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "setup: these packages are missing and installing them needs root: ${missing[*]}" >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
