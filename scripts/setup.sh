@@ -11,6 +11,8 @@ needs=(
   "/usr/include/gtest/gtest.h libgtest-dev"
   "/usr/include/benchmark/benchmark.h libbenchmark-dev"
   "/usr/bin/python3 python3"
+  "/usr/bin/clang++ clang"
+  "/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a libclang-rt-14-dev"
 )
 
 missing=()

@@ -11,3 +11,6 @@ ctest --test-dir build/release --output-on-failure -j2
 bash scripts/build.sh build/sanitize -DKORVA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/sanitize --output-on-failure -j2
+
+# Every fuzz target for a bounded time (about four minutes on two cores).
+bash scripts/fuzz.sh
