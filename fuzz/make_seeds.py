@@ -79,6 +79,49 @@ def worksheet_seeds():
     return seeds
 
 
+def text(length, fill="x"):
+    """A text of the registration target: None, 0-39 or 250-261 characters."""
+    if length is None:
+        return bytes([0xFF, 0])
+    code = 0xE0 + length - 250 if length >= 250 else length
+    assert 0 <= length < 40 or 250 <= length <= 261
+    return bytes([code, ord(fill)])
+
+
+def function(arguments, name=4, help=20, argument_help=22, head=1, type_code=None):
+    """One function: head row, `arguments` argument rows (doubles, the last an
+    integer), and its closing empty row."""
+    data = bytes([head]) + text(name, "F") + text(help, "h") + bytes([arguments])
+    for k in range(arguments):
+        code = type_code if type_code is not None else (1 if k == arguments - 1 else 0)
+        data += bytes([code]) + text(2, "a") + text(argument_help, "u")
+    return data
+
+
+def registration_seeds():
+    # The shape of the real table: eight functions of two arguments, eleven of three.
+    real = b"".join(function(2) for _ in range(8)) + b"".join(function(3) for _ in range(11))
+    seeds = {
+        "table-of-nineteen": bytes([0]) + real + bytes([0]),
+        "refuse-first": bytes([1]) + real + bytes([0]),
+        "refuse-nineteenth": bytes([19]) + real + bytes([0]),
+        "empty-table": bytes([0, 0]),
+        "no-rows": bytes([0]),
+        "no-arguments": bytes([0]) + function(0) + bytes([0]),
+        "texts-255": bytes([0]) + function(2, name=255, help=255, argument_help=255) + bytes([0]),
+        "texts-256": bytes([0]) + function(2, name=256, help=256, argument_help=256) + bytes([0]),
+        "no-texts": bytes([0]) + function(1, name=None, help=None, argument_help=None) + bytes([0]),
+        "odd-type-codes": bytes([0, 0xF5]) + function(2, type_code=0xF9)[1:] + bytes([0]),
+        # The last function without its closing empty row: the table ends
+        # inside its third argument row.
+        "last-function-unclosed": bytes([0]) + function(2) + function(3)[:-3],
+        "last-function-ends-after-arguments": bytes([0]) + function(2) + function(3),
+    }
+    for n in (20, 21, 30, 31, 40):
+        seeds[f"arguments-{n}"] = bytes([0]) + function(2) + function(n) + bytes([0])
+    return seeds
+
+
 def write(target, seeds):
     folder = corpus / target
     folder.mkdir(parents=True, exist_ok=True)
@@ -89,3 +132,4 @@ def write(target, seeds):
 
 if __name__ == "__main__":
     write("worksheet", worksheet_seeds())
+    write("registration", registration_seeds())

@@ -15,14 +15,15 @@ mkdir -p "$out"
 
 seconds_of() { awk -v s="$1" -v k="$scale" 'BEGIN { t = int(s * k); print (t < 1 ? 1 : t) }'; }
 
-# run NAME SECONDS: one libFuzzer run over a scratch copy of the target's corpus;
+# run NAME SECONDS [CORPUS]: one libFuzzer run from the checked-in corpus
+# fuzz/corpus/CORPUS (default NAME);
 # new inputs stay in build/, findings go to build/fuzz/runs/NAME-finding-*.
 run() {
-  local name=$1 seconds
+  local name=$1 seconds corpus=${3:-$1}
   seconds=$(seconds_of "$2")
   mkdir -p "$out/$name-corpus"
   echo "fuzz: $name for $seconds s (log: $out/$name.log)"
-  build/fuzz/fuzz/$name-fuzzer "$out/$name-corpus" "fuzz/corpus/$name" \
+  build/fuzz/fuzz/$name-fuzzer "$out/$name-corpus" "fuzz/corpus/$corpus" \
     -max_total_time="$seconds" -timeout=10 -max_len=4096 -print_final_stats=1 \
     -artifact_prefix="$out/$name-finding-" >"$out/$name.log" 2>&1 ||
     { echo "fuzz: $name stopped with a finding; the end of its log:" >&2; tail -n 40 "$out/$name.log" >&2; return 1; }
@@ -30,7 +31,7 @@ run() {
 
 # Lanes run side by side; the targets of one lane run in turn.
 lane_a() { run worksheet 240; }
-lane_b() { :; }
+lane_b() { run registration64 50 registration && run registration32 50 registration; }
 
 status=0
 lane_a & a=$!
