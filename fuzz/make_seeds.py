@@ -122,6 +122,26 @@ def registration_seeds():
     return seeds
 
 
+def call_parser_seeds():
+    names = function_names()
+    every = "".join(
+        f"{name}({', '.join(str(x) for x in ordinary[name])}, 7)\n" for name in names)
+    return {
+        "calls-of-every-function": every.encode(),
+        "comments-blank-lines-and-crlf": (
+            "# a comment\n\n   Psat(25, 1)   # after a call\r\n=HofTP(25,10,1)\r\n\t\n").encode(),
+        "refused-calls": "\n".join([
+            "HofTP(25, 10", "HofTP 25, 10, 1)", "=(", "Psat(, 1)", "Psat(1e999, 1)",
+            "Psat(1e-400, 1)", "Psat(25, 1.5)", "Psat(25, 4294967296)", "Psat(25)",
+            "NoSuchFunction(1)", "Psat(abc, 1)", "Psat(0x10, 1)", "Psat(+.5e-3, -0)",
+            "Psat(25,,1)", "Psat(25, 1)(2)", "9Psat(1, 1)", "Psat(1e, 1)", "Psat(-, 1)",
+            "psat(25, 1)", "Psat(25, 1) extra"]).encode(),
+        "too-many-arguments": ("F(" + ",".join(["1"] * 256) + ")").encode(),
+        "bytes-outside-ascii": b"Psat(\x80\xff, 1)\nTs\x00at(1, 1)\n\xef\xbb\xbfVf(300, 7)\n",
+        "empty-file": b"",
+    }
+
+
 def write(target, seeds):
     folder = corpus / target
     folder.mkdir(parents=True, exist_ok=True)
@@ -133,3 +153,4 @@ def write(target, seeds):
 if __name__ == "__main__":
     write("worksheet", worksheet_seeds())
     write("registration", registration_seeds())
+    write("call_parser", call_parser_seeds())
