@@ -21,6 +21,7 @@ inline constexpr int hostWrongArgumentCount = 2;
 inline constexpr int hostBadArgument = 3;
 inline constexpr int hostRefused = 4;
 inline constexpr int hostNotInstalled = 5;
+inline constexpr int hostOutOfMemory = 6;
 
 // Argument counts a host call may carry at all.
 inline constexpr int maxHostArguments = 255;

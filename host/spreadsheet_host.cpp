@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <new>
 #include <utility>
 
 #include "addin/host_interface.h"
@@ -198,19 +199,26 @@ int answerHostCall(int function, XLOPER* result, int count, XLOPER** arguments) 
     if (count < 0 || (count > 0 && arguments == nullptr)) {
         return hostWrongArgumentCount;
     }
-    switch (function) {
-        case xlGetName:
-            return getName(result, count);
-        case xlFree:
-            return freeName(count, arguments);
-        case xlfRegister:
-            return registerFunction(result, count, arguments);
-        case xlcAlert:
-            return showAlert(result, count, arguments);
-        case xlCoerce:
-            return coerceToInteger(result, count, arguments);
-        default:
-            return hostUnknownOperation;
+    // The caller is an add-in behind a C interface: running out of memory
+    // must come back as a return code, as it would from the real host, and
+    // never as an exception unwinding through the add-in's frames.
+    try {
+        switch (function) {
+            case xlGetName:
+                return getName(result, count);
+            case xlFree:
+                return freeName(count, arguments);
+            case xlfRegister:
+                return registerFunction(result, count, arguments);
+            case xlcAlert:
+                return showAlert(result, count, arguments);
+            case xlCoerce:
+                return coerceToInteger(result, count, arguments);
+            default:
+                return hostUnknownOperation;
+        }
+    } catch (const std::bad_alloc&) {
+        return hostOutOfMemory;
     }
 }
 
