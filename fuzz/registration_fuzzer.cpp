@@ -51,7 +51,7 @@ public:
         }
         return data_[at_++];
     }
-    bool atEnd() const { return at_ == size_; }
+    [[nodiscard]] bool atEnd() const { return at_ == size_; }
 
 private:
     const std::uint8_t* data_;
@@ -65,7 +65,7 @@ struct FuzzTable {
     std::unique_ptr<RegistrationEntry[]> rows;
     std::size_t size = 0;
 
-    std::span<const RegistrationEntry> span() const { return {rows.get(), size}; }
+    [[nodiscard]] std::span<const RegistrationEntry> span() const { return {rows.get(), size}; }
 };
 
 std::optional<const char*> textOf(Bytes& in, FuzzTable& table) {

@@ -44,7 +44,7 @@ namespace {
 
 // A few pages: what the process may hold more after the last cycle than
 // after the first, for the allocator's and loader's own bookkeeping.
-constexpr std::int64_t allowedProcessGrowthBytes = 4 * 4096;
+constexpr std::int64_t allowedProcessGrowthBytes = std::int64_t{4} * 4096;
 // The heap's own count is finer: one block of 16 bytes kept per cycle would
 // exceed this over a thousand cycles.
 constexpr std::int64_t allowedHeapGrowthBytes = 1024;
