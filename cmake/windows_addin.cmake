@@ -1,0 +1,40 @@
+# What makes the add-in a Windows add-in: its file name, the list of exports,
+# the host's callback library imported by ordinal, and headers that depend on
+# nothing but the sources.
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(KORVA_ADDIN_NAME KORVA64)
+  set(HOSTCALLV_DECORATION "")
+else()
+  set(KORVA_ADDIN_NAME KORVA32)
+  set(HOSTCALLV_DECORATION "@16")
+endif()
+
+# The import library is made from our own module definition, so the add-in
+# names the host's entry points by ordinal alone, as the host's library
+# publishes them.
+set(KORVA_XLCALL32_DEF ${CMAKE_BINARY_DIR}/XLCall32.def)
+configure_file(${PROJECT_SOURCE_DIR}/addin/XLCall32.def.in ${KORVA_XLCALL32_DEF} @ONLY)
+set(KORVA_XLCALL32_IMPLIB ${CMAKE_BINARY_DIR}/libXLCall32.a)
+add_custom_command(
+  OUTPUT ${KORVA_XLCALL32_IMPLIB}
+  COMMAND ${CMAKE_DLLTOOL} --deterministic-libraries -d ${KORVA_XLCALL32_DEF} -l ${KORVA_XLCALL32_IMPLIB}
+  DEPENDS ${KORVA_XLCALL32_DEF}
+  COMMENT "Import library of XLCall32.dll, by ordinal")
+add_custom_target(xlcall32_implib DEPENDS ${KORVA_XLCALL32_IMPLIB})
+
+# The PE headers would otherwise carry the link time; the build stamp inside
+# comes from SOURCE_DATE_EPOCH, so one commit gives one file.
+add_link_options(-Wl,--no-insert-timestamp)
+
+function(korva_windows_addin target)
+  target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/addin/exports.def)
+  target_link_libraries(${target} PRIVATE ${KORVA_XLCALL32_IMPLIB})
+  add_dependencies(${target} xlcall32_implib)
+  set_target_properties(${target} PROPERTIES OUTPUT_NAME ${KORVA_ADDIN_NAME} PREFIX "" SUFFIX ".xll")
+  if(NOT CMAKE_SIZEOF_VOID_P EQUAL 8)
+    # The export list names the callee-cleans functions without their @n
+    # decoration; tell the linker that this is meant rather than warn.
+    target_link_options(${target} PRIVATE -Wl,--enable-stdcall-fixup)
+  endif()
+endfunction()
