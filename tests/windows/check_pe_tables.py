@@ -7,7 +7,8 @@ KIND is one of
   addin     KORVA64.xll / KORVA32.xll: exactly the 25 exports, imports only the
             system's DLLs and XLCall32.dll by ordinal 2 and 3
   xlcall32  the stand-in XLCall32.dll: ordinals 2 and 3 exported
-  host      korva-host.exe: imports only the system's DLLs and XLCall32.dll
+  host      korva-host.exe: imports only the system's DLLs and, by name, the
+            stand-in's installHost
 Every kind must be free of the GCC, C++ and thread run-time DLLs, which would
 not be on a user's machine.
 """
@@ -98,6 +99,10 @@ def main():
                           " link the run-time statically")
             continue
         by_name = [name for ordinal, name in entries if name is not None]
+        if kind == "host":
+            if by_name != ["installHost"]:
+                faults.append(f"imports {by_name} from {HOST_LIBRARY}, expected only installHost")
+            continue
         if by_name:
             faults.append(f"imports {HOST_LIBRARY} by name ({', '.join(by_name)}): the host's library is"
                           " imported by ordinal only")
@@ -129,7 +134,8 @@ def main():
         for fault in faults:
             print(f"FAIL {label}: {fault}")
         return 1
-    listed = ", ".join(f"{dll}" + (" by ordinal" if dll == HOST_LIBRARY else "") for dll in sorted(imports))
+    listed = ", ".join(f"{dll}" + (" by ordinal" if dll == HOST_LIBRARY and kind == "addin" else "")
+                       for dll in sorted(imports))
     print(f"ok   {label}: imports {listed}; {len(exports)} exports")
     return 0
 
