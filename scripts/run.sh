@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Sets up, builds the add-in into dist/ and runs the demo through it.
+# Sets up, builds the add-ins, the stand-in callback library and korva-host
+# into dist/, and evaluates the demo calls through the add-in.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh build/release -DKORVA_TESTS=OFF
-mkdir -p dist
-cp build/release/addin/KORVA64.so build/release/tools/saturation-table dist/
-dist/saturation-table dist/KORVA64.so 1
+rm -rf dist
+cp -r build/release/dist dist
+dist/korva-host dist/KORVA64.so --file examples/saturation_and_states.txt
