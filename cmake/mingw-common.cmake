@@ -1,6 +1,8 @@
 # Shared part of the two mingw-w64 toolchain files.
-set(CMAKE_C_COMPILER ${KORVA_MINGW_TRIPLET}-gcc)
-set(CMAKE_CXX_COMPILER ${KORVA_MINGW_TRIPLET}-g++)
+# The POSIX-threads flavour: its C++ library has std::mutex, which the test
+# framework needs; the thread library is linked in statically like the rest.
+set(CMAKE_C_COMPILER ${KORVA_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${KORVA_MINGW_TRIPLET}-g++-posix)
 set(CMAKE_RC_COMPILER ${KORVA_MINGW_TRIPLET}-windres)
 set(CMAKE_DLLTOOL ${KORVA_MINGW_TRIPLET}-dlltool)
 set(CMAKE_OBJDUMP ${KORVA_MINGW_TRIPLET}-objdump)
