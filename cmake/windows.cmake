@@ -18,9 +18,12 @@ configure_file(${PROJECT_SOURCE_DIR}/addin/XLCall32.def.in ${KORVA_XLCALL32_DEF}
 set(KORVA_STANDIN_DEF ${CMAKE_BINARY_DIR}/XLCall32-standin.def)
 configure_file(${PROJECT_SOURCE_DIR}/host/XLCall32-standin.def.in ${KORVA_STANDIN_DEF} @ONLY)
 set(KORVA_XLCALL32_IMPLIB ${CMAKE_BINARY_DIR}/libXLCall32.a)
+# dlltool names the library's symbols after its output path: a bare file name
+# keeps the build folder out of them.
 add_custom_command(
   OUTPUT ${KORVA_XLCALL32_IMPLIB}
-  COMMAND ${CMAKE_DLLTOOL} --deterministic-libraries -d ${KORVA_XLCALL32_DEF} -l ${KORVA_XLCALL32_IMPLIB}
+  COMMAND ${CMAKE_DLLTOOL} --deterministic-libraries -d XLCall32.def -l libXLCall32.a
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
   DEPENDS ${KORVA_XLCALL32_DEF}
   COMMENT "Import library of XLCall32.dll, by ordinal")
 add_custom_target(xlcall32_implib DEPENDS ${KORVA_XLCALL32_IMPLIB})
@@ -44,6 +47,8 @@ function(korva_windows_addin target)
   target_link_libraries(${target} PRIVATE ${KORVA_XLCALL32_IMPLIB})
   add_dependencies(${target} xlcall32_implib)
   set_target_properties(${target} PROPERTIES SUFFIX ".xll" LINK_DEPENDS ${PROJECT_SOURCE_DIR}/addin/exports.def)
+  # Shipped without its symbol table, which the loader does not read.
+  target_link_options(${target} PRIVATE -s)
   korva_undecorated_exports(${target})
 endfunction()
 
