@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-bash scripts/build.sh build/release -DKORVA_TESTS=OFF
+bash scripts/build.sh build/release -DKORVA_TESTS=ON
 rm -rf dist
 cp -r build/release/dist dist
 # The Windows add-ins beside the native files; our Windows host and its

@@ -16,7 +16,8 @@
 #endif
 #endif
 #if defined(KORVA_ASAN)
-#include <sanitizer/allocator_interface.h>
+// The sanitizer run-time's own count of live heap bytes.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #elif defined(__GLIBC__)
 #include <malloc.h>
 #endif
