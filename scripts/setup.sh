@@ -11,8 +11,15 @@ needs=(
   "/usr/include/gtest/gtest.h libgtest-dev"
   "/usr/include/benchmark/benchmark.h libbenchmark-dev"
   "/usr/bin/python3 python3"
+  # The fuzz targets: clang and its libFuzzer run-time.
   "/usr/bin/clang++ clang"
   "/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a libclang-rt-14-dev"
+  # The Windows add-ins: cross compilers, and Wine's 64- and 32-bit loaders to test them.
+  "/usr/bin/x86_64-w64-mingw32-g++ g++-mingw-w64-x86-64"
+  "/usr/bin/i686-w64-mingw32-g++ g++-mingw-w64-i686"
+  "/usr/bin/gendef mingw-w64-tools"
+  "/usr/lib/wine/wine64 wine64"
+  "/usr/lib/wine/wine wine32:i386"
 )
 
 missing=()
@@ -28,6 +35,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     exit 1
   fi
   export DEBIAN_FRONTEND=noninteractive
+  # The 32-bit Wine loader is an i386 package.
+  if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "setup: adding the i386 architecture for the 32-bit Wine loader"
+    dpkg --add-architecture i386
+  fi
   apt-get update -q
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
