@@ -38,7 +38,7 @@ for bits in 64 32; do
   echo "test-windows: the test programs under the $bits-bit loader"
   # The test programs find XLCall32.dll in the current folder, as the
   # loader's search allows; the add-in is opened by its path.
-  for program in model_tests addin_tests_KORVA$bits host_tests; do
+  for program in addin_tests_KORVA$bits host_tests; do
     echo "test-windows: $program.exe ($bits-bit)"
     if ! (cd "$tree/dist" && $loader "$tree/tests/$program.exe" --gtest_brief=1); then
       echo "test-windows: $program.exe failed under the $bits-bit loader" >&2
