@@ -13,8 +13,8 @@ needs=(
   "/usr/bin/python3 python3"
   # The Windows add-ins: cross compilers, the test framework's sources to build
   # it for Windows, and Wine's 64- and 32-bit loaders to run the tests.
-  "/usr/bin/x86_64-w64-mingw32-g++ g++-mingw-w64-x86-64"
-  "/usr/bin/i686-w64-mingw32-g++ g++-mingw-w64-i686"
+  "/usr/bin/x86_64-w64-mingw32-g++-posix g++-mingw-w64-x86-64"
+  "/usr/bin/i686-w64-mingw32-g++-posix g++-mingw-w64-i686"
   "/usr/bin/gendef mingw-w64-tools"
   "/usr/src/googletest/CMakeLists.txt googletest"
   "/usr/lib/wine/wine64 wine64"
