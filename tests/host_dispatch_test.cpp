@@ -1,5 +1,5 @@
 #include <cstdint>
-#include <cstring>
+#include <bit>
 #include <string>
 #include <vector>
 
@@ -50,7 +50,9 @@ double numberOf(const XLOPER* record) {
     return record->val.num;
 }
 
-bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool sameBits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
 
 }  // namespace
 
