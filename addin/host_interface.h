@@ -12,9 +12,12 @@
 #define KORVA_HOSTV_CALL
 #endif
 
-// On Windows the callback library is linked through its import library; on
-// other targets its two entries are ordinary visible symbols.
-#if defined(_WIN32)
+// On Windows the add-in links the callback library through its import
+// library (our stand-in exports the two entries itself); on other targets
+// they are ordinary visible symbols.
+#if defined(_WIN32) && defined(KORVA_BUILDING_CALLBACK_LIBRARY)
+#define KORVA_HOST_ENTRY __declspec(dllexport)
+#elif defined(_WIN32)
 #define KORVA_HOST_ENTRY
 #else
 #define KORVA_HOST_ENTRY __attribute__((visibility("default")))

@@ -237,5 +237,5 @@ const RegisteredFunction* findRegisteredFunction(std::string_view name) {
 }
 
 std::string textOfRecord(const XLOPER& record) {
-    return std::string(reinterpret_cast<const char*>(record.val.str) + 1, record.val.str[0]);
+    return {reinterpret_cast<const char*>(record.val.str) + 1, record.val.str[0]};
 }

@@ -14,10 +14,12 @@ needs=(
   # The fuzz targets: clang and its libFuzzer run-time.
   "/usr/bin/clang++ clang"
   "/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a libclang-rt-14-dev"
-  # The Windows add-ins: cross compilers, and Wine's 64- and 32-bit loaders to test them.
-  "/usr/bin/x86_64-w64-mingw32-g++ g++-mingw-w64-x86-64"
-  "/usr/bin/i686-w64-mingw32-g++ g++-mingw-w64-i686"
+  # The Windows add-ins: cross compilers, the test framework's sources to build
+  # it for Windows, and Wine's 64- and 32-bit loaders to run the tests.
+  "/usr/bin/x86_64-w64-mingw32-g++-posix g++-mingw-w64-x86-64"
+  "/usr/bin/i686-w64-mingw32-g++-posix g++-mingw-w64-i686"
   "/usr/bin/gendef mingw-w64-tools"
+  "/usr/src/googletest/CMakeLists.txt googletest"
   "/usr/lib/wine/wine64 wine64"
   "/usr/lib/wine/wine wine32:i386"
 )

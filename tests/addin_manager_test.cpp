@@ -18,7 +18,7 @@ using CountEntry = int(KORVA_CALL*)();
 using RecordEntry = XLOPER*(KORVA_CALL*)(XLOPER*);
 
 std::string lengthPrefixed(const char* buffer) {
-    return std::string(buffer + 1, static_cast<unsigned char>(buffer[0]));
+    return {buffer + 1, static_cast<unsigned char>(buffer[0])};
 }
 
 XLOPER integerRecord(std::int16_t w) {

@@ -1,5 +1,5 @@
 #include <cstdint>
-#include <cstring>
+#include <bit>
 #include <string>
 #include <vector>
 
@@ -31,6 +31,21 @@ const Function functions[] = {
     {"Tsat", Tsat, nullptr, P, P},
     {"Vf", Vf, nullptr, T, T},
     {"Vg", Vg, nullptr, T, T},
+    {"Hf", Hf, nullptr, T, T},
+    {"Hg", Hg, nullptr, T, T},
+    {"Sf", Sf, nullptr, T, T},
+    {"Sg", Sg, nullptr, T, T},
+    {"PofTV", nullptr, PofTV, T, V},
+    {"VofTP", nullptr, VofTP, T, P},
+    {"HofTV", nullptr, HofTV, T, V},
+    {"HofTP", nullptr, HofTP, T, P},
+    {"SofTV", nullptr, SofTV, T, V},
+    {"SofTP", nullptr, SofTP, T, P},
+    {"TofPH", nullptr, TofPH, P, H},
+    {"TofPS", nullptr, TofPS, P, S},
+    {"HofPS", nullptr, HofPS, P, S},
+    {"ZofTV", nullptr, ZofTV, T, V},
+    {"ZofTP", nullptr, ZofTP, T, P},
 };
 
 // A state in the units of each code: T, P, V, H, S.
@@ -50,7 +65,9 @@ double numberOf(const XLOPER* record) {
     return record->val.num;
 }
 
-bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool sameBits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
 
 }  // namespace
 
@@ -58,6 +75,7 @@ using HostDispatch = AddinTest;
 
 TEST_F(HostDispatch, EveryFunctionAnswersAsTheDirectCallInEveryUnitSystem) {
     ASSERT_EQ(addinEntry<int(KORVA_CALL*)()>("xlAutoOpen")(), 1);
+    ASSERT_EQ(hostLog().functions.size(), std::size(functions)) << "a registered function is not tested";
     for (const Function& f : functions) {
         ASSERT_NE(findRegisteredFunction(f.name), nullptr) << f.name;
         for (const std::int32_t units : {0, 1, 2, 3, 4, 5, 6, 7, 8, -1}) {

@@ -19,7 +19,7 @@ struct HostRun {
     std::string err;
 };
 
-HostRun korvaHost(std::vector<std::string> arguments) {
+HostRun korvaHost(const std::vector<std::string>& arguments) {
     std::ostringstream out;
     std::ostringstream err;
     const int code = runKorvaHost(arguments, out, err);

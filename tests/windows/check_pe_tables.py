@@ -6,7 +6,7 @@
 KIND is one of
   addin     KORVA64.xll / KORVA32.xll: exactly the 25 exports, imports only the
             system's DLLs and XLCall32.dll by ordinal 2 and 3
-  xlcall32  the stand-in XLCall32.dll: ordinals 2 and 3 exported
+  xlcall32  the stand-in XLCall32.dll: ordinals 2 and 3 exported, without names
   host      korva-host.exe: imports only the system's DLLs and, by name, the
             stand-in's installHost
 Every kind must be free of the GCC, C++ and thread run-time DLLs, which would
@@ -125,9 +125,12 @@ def main():
         if len(exports) != len(expected):
             faults.append(f"{len(exports)} exports, expected {len(expected)}")
     elif kind == "xlcall32":
+        # Without names, as the add-ins must find them by ordinal alone.
         for ordinal in (2, 3):
             if ordinal not in exports:
                 faults.append(f"does not export ordinal {ordinal}")
+            elif exports[ordinal] is not None:
+                faults.append(f"exports ordinal {ordinal} by the name {exports[ordinal]} as well")
 
     label = f"{path} ({fmt}, {magic})"
     if faults:
