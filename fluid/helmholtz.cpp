@@ -20,6 +20,16 @@ namespace {
 double dOf(int k) { return static_cast<double>(RC::d[k]); }
 double lOf(int k) { return static_cast<double>(RC::l[k]); }
 
+// A family sum: from 0, one row at a time, in increasing k.
+template <class Term>
+double sumRows(int begin, int end, Term term) {
+    double sum = 0.0;
+    for (int k = begin; k < end; ++k) {
+        sum += term(k);
+    }
+    return sum;
+}
+
 }  // namespace
 
 double alpha0(double delta, double tau) {
@@ -27,108 +37,90 @@ double alpha0(double delta, double tau) {
     return HT::ideal(tau, log(delta), log(tau), log(1.0 - E0));
 }
 
-double alpha0_t(double /*delta*/, double tau) { return HT::ideal_t(tau, exp(HT::idealExponent(tau))); }
+double alpha0_t(double /*delta*/, double tau) {
+    return HT::ideal_t(tau, exp(HT::idealExponent(tau)));
+}
 
 double arPoly(double delta, double tau) {
-    double sum = 0.0;
-    for (int k = RC::polyBegin; k < RC::expBegin; ++k) {
-        sum += HT::poly(RC::n[k], pow(delta, dOf(k)), pow(tau, RC::t[k]));
-    }
-    return sum;
+    return sumRows(RC::polyBegin, RC::expBegin, [&](int k) {
+        return HT::poly(RC::n[k], pow(delta, dOf(k)), pow(tau, RC::t[k]));
+    });
 }
 
 double arPoly_d(double delta, double tau) {
-    double sum = 0.0;
-    for (int k = RC::polyBegin; k < RC::expBegin; ++k) {
+    return sumRows(RC::polyBegin, RC::expBegin, [&](int k) {
         const double d = dOf(k);
-        sum += HT::poly_d(RC::n[k], d, pow(delta, d - 1.0), pow(tau, RC::t[k]));
-    }
-    return sum;
+        return HT::poly_d(RC::n[k], d, pow(delta, d - 1.0), pow(tau, RC::t[k]));
+    });
 }
 
 double arPoly_dd(double delta, double tau) {
-    double sum = 0.0;
-    for (int k = RC::polyBegin; k < RC::expBegin; ++k) {
+    return sumRows(RC::polyBegin, RC::expBegin, [&](int k) {
         const double d = dOf(k);
-        sum += HT::poly_dd(RC::n[k], d, pow(delta, d - 2.0), pow(tau, RC::t[k]));
-    }
-    return sum;
+        return HT::poly_dd(RC::n[k], d, pow(delta, d - 2.0), pow(tau, RC::t[k]));
+    });
 }
 
 double arPoly_ddd(double delta, double tau) {
-    double sum = 0.0;
-    for (int k = RC::polyBegin; k < RC::expBegin; ++k) {
+    return sumRows(RC::polyBegin, RC::expBegin, [&](int k) {
         const double d = dOf(k);
-        sum += HT::poly_ddd(RC::n[k], d, pow(delta, d - 3.0), pow(tau, RC::t[k]));
-    }
-    return sum;
+        return HT::poly_ddd(RC::n[k], d, pow(delta, d - 3.0), pow(tau, RC::t[k]));
+    });
 }
 
 double arPoly_t(double delta, double tau) {
-    double sum = 0.0;
-    for (int k = RC::polyBegin; k < RC::expBegin; ++k) {
+    return sumRows(RC::polyBegin, RC::expBegin, [&](int k) {
         const double t = RC::t[k];
-        sum += HT::poly_t(RC::n[k], t, pow(delta, dOf(k)), pow(tau, t - 1.0));
-    }
-    return sum;
+        return HT::poly_t(RC::n[k], t, pow(delta, dOf(k)), pow(tau, t - 1.0));
+    });
 }
 
 double arExp(double delta, double tau) {
-    double sum = 0.0;
-    for (int k = RC::expBegin; k < RC::gaussBegin; ++k) {
+    return sumRows(RC::expBegin, RC::gaussBegin, [&](int k) {
         const double E = exp(-pow(delta, lOf(k)));
-        sum += HT::exp0(RC::n[k], pow(delta, dOf(k)), pow(tau, RC::t[k]), E);
-    }
-    return sum;
+        return HT::exp0(RC::n[k], pow(delta, dOf(k)), pow(tau, RC::t[k]), E);
+    });
 }
 
 double arExp_d(double delta, double tau) {
-    double sum = 0.0;
-    for (int k = RC::expBegin; k < RC::gaussBegin; ++k) {
+    return sumRows(RC::expBegin, RC::gaussBegin, [&](int k) {
         const double d = dOf(k);
         const double l = lOf(k);
         const double D = pow(delta, l);
         const double E = exp(-D);
-        sum += HT::exp_d(RC::n[k], d, l, pow(delta, d - 1.0), pow(tau, RC::t[k]), D, E);
-    }
-    return sum;
+        return HT::exp_d(RC::n[k], d, l, pow(delta, d - 1.0), pow(tau, RC::t[k]), D, E);
+    });
 }
 
 double arExp_dd(double delta, double tau) {
-    double sum = 0.0;
-    for (int k = RC::expBegin; k < RC::gaussBegin; ++k) {
+    return sumRows(RC::expBegin, RC::gaussBegin, [&](int k) {
         const double d = dOf(k);
         const double l = lOf(k);
         const double D = pow(delta, l);
         const double E = exp(-D);
         const double B2 = HT::expBracket2(d, l, D, pow(d, 2.0), pow(l, 2.0), pow(D, 2.0));
-        sum += HT::exp_dd(RC::n[k], pow(delta, d - 2.0), pow(tau, RC::t[k]), B2, E);
-    }
-    return sum;
+        return HT::exp_dd(RC::n[k], pow(delta, d - 2.0), pow(tau, RC::t[k]), B2, E);
+    });
 }
 
 double arExp_ddd(double delta, double tau) {
-    double sum = 0.0;
-    for (int k = RC::expBegin; k < RC::gaussBegin; ++k) {
+    return sumRows(RC::expBegin, RC::gaussBegin, [&](int k) {
         const double d = dOf(k);
         const double l = lOf(k);
         const double D = pow(delta, l);
         const double E = exp(-D);
         const double B3 = HT::expBracket3(d, l, D, pow(d, 2.0), pow(d, 3.0), pow(l, 2.0),
                                           pow(l, 3.0), pow(D, 2.0), pow(D, 3.0));
-        sum += HT::exp_ddd(RC::n[k], pow(delta, d - 3.0), pow(tau, RC::t[k]), B3, E);
-    }
-    return sum;
+        return HT::exp_ddd(RC::n[k], pow(delta, d - 3.0), pow(tau, RC::t[k]), B3, E);
+    });
 }
 
 double arExp_t(double delta, double tau) {
-    double sum = 0.0;
-    for (int k = RC::expBegin; k < RC::gaussBegin; ++k) {
+    return sumRows(RC::expBegin, RC::gaussBegin, [&](int k) {
         const double t = RC::t[k];
         const double E = exp(-pow(delta, lOf(k)));
-        sum += HT::exp_t(RC::n[k], t, pow(delta, dOf(k)), pow(tau, t - 1.0), E);
-    }
-    return sum;
+        return HT::exp_t(RC::n[k], t, pow(delta, dOf(k)), pow(tau, t - 1.0), E);
+    });
 }
 
 namespace {
@@ -141,40 +133,34 @@ double gaussFactor(int k, double delta, double tau) {
 }  // namespace
 
 double arGauss(double delta, double tau) {
-    double sum = 0.0;
-    for (int k = RC::gaussBegin; k < RC::end; ++k) {
+    return sumRows(RC::gaussBegin, RC::end, [&](int k) {
         const double G = gaussFactor(k, delta, tau);
-        sum += HT::gauss0(RC::n[k], pow(delta, dOf(k)), pow(tau, RC::t[k]), G);
-    }
-    return sum;
+        return HT::gauss0(RC::n[k], pow(delta, dOf(k)), pow(tau, RC::t[k]), G);
+    });
 }
 
 double arGauss_d(double delta, double tau) {
-    double sum = 0.0;
-    for (int k = RC::gaussBegin; k < RC::end; ++k) {
+    return sumRows(RC::gaussBegin, RC::end, [&](int k) {
         const double d = dOf(k);
         const double G = gaussFactor(k, delta, tau);
-        sum += HT::gauss_d(RC::n[k], d, RC::eta[k], RC::epsilon[k], delta, pow(delta, d - 1.0),
+        return HT::gauss_d(RC::n[k], d, RC::eta[k], RC::epsilon[k], delta, pow(delta, d - 1.0),
                            pow(tau, RC::t[k]), G);
-    }
-    return sum;
+    });
 }
 
 double arGauss_dd(double delta, double tau) {
     const double delta2 = pow(delta, 2.0);
     const double delta3 = pow(delta, 3.0);
     const double delta4 = pow(delta, 4.0);
-    double sum = 0.0;
-    for (int k = RC::gaussBegin; k < RC::end; ++k) {
+    return sumRows(RC::gaussBegin, RC::end, [&](int k) {
         const double d = dOf(k);
         const double eta = RC::eta[k];
         const double eps = RC::epsilon[k];
         const double G = gaussFactor(k, delta, tau);
         const double C2 = HT::gaussBracket2(d, eta, eps, delta, pow(d, 2.0), pow(eta, 2.0),
                                             pow(eps, 2.0), delta2, delta3, delta4);
-        sum += HT::gauss_dd(RC::n[k], pow(delta, d - 2.0), pow(tau, RC::t[k]), C2, G);
-    }
-    return sum;
+        return HT::gauss_dd(RC::n[k], pow(delta, d - 2.0), pow(tau, RC::t[k]), C2, G);
+    });
 }
 
 double arGauss_ddd(double delta, double tau) {
@@ -183,8 +169,7 @@ double arGauss_ddd(double delta, double tau) {
     const double delta4 = pow(delta, 4.0);
     const double delta5 = pow(delta, 5.0);
     const double delta6 = pow(delta, 6.0);
-    double sum = 0.0;
-    for (int k = RC::gaussBegin; k < RC::end; ++k) {
+    return sumRows(RC::gaussBegin, RC::end, [&](int k) {
         const double d = dOf(k);
         const double eta = RC::eta[k];
         const double eps = RC::epsilon[k];
@@ -192,20 +177,17 @@ double arGauss_ddd(double delta, double tau) {
         const double C3 = HT::gaussBracket3(d, eta, eps, delta, pow(d, 2.0), pow(d, 3.0),
                                             pow(eta, 2.0), pow(eta, 3.0), pow(eps, 2.0),
                                             pow(eps, 3.0), delta2, delta3, delta4, delta5, delta6);
-        sum += HT::gauss_ddd(RC::n[k], pow(delta, d - 3.0), pow(tau, RC::t[k]), C3, G);
-    }
-    return sum;
+        return HT::gauss_ddd(RC::n[k], pow(delta, d - 3.0), pow(tau, RC::t[k]), C3, G);
+    });
 }
 
 double arGauss_t(double delta, double tau) {
-    double sum = 0.0;
-    for (int k = RC::gaussBegin; k < RC::end; ++k) {
+    return sumRows(RC::gaussBegin, RC::end, [&](int k) {
         const double t = RC::t[k];
         const double G = gaussFactor(k, delta, tau);
-        sum += HT::gauss_t(RC::n[k], t, RC::beta[k], RC::gamma[k], tau, pow(delta, dOf(k)),
+        return HT::gauss_t(RC::n[k], t, RC::beta[k], RC::gamma[k], tau, pow(delta, dOf(k)),
                            pow(tau, t - 1.0), G);
-    }
-    return sum;
+    });
 }
 
 double alphaR(double delta, double tau) {

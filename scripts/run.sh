@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-bash scripts/build.sh build/release -DKORVA_TESTS=OFF
+bash scripts/build.sh build/release -DKORVA_TESTS=ON
 mkdir -p dist
 cp build/release/addin/KORVA64.so build/release/tools/saturation-table dist/
 dist/saturation-table dist/KORVA64.so 1

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
-bash scripts/build.sh build/release
+bash scripts/build.sh build/release -DKORVA_TESTS=ON
 ctest --test-dir build/release --output-on-failure -j2
 
 bash scripts/build.sh build/sanitize -DKORVA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug

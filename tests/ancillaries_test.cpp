@@ -60,14 +60,16 @@ TEST(Ancillaries, SaturationTemperatureInvertsVapourPressure) {
     EXPECT_NEAR(psatOfT(tsatOfP(101.325)) / 101.325, 1.0, 1e-9);
     // The bisection's resolution is (Tc - Ttp) / 2^32, about 6.4e-8 K.
     const double resolution = (Tc - Ttp) / 4294967296.0;
-    for (double T = 166.0; T < Tc; T += 7.3) {
+    for (int step = 0; step < 38; ++step) {
+        const double T = 166.0 + 7.3 * step;
         EXPECT_NEAR(tsatOfP(psatOfT(T)), T, 2.0 * resolution) << show(T);
     }
 }
 
 TEST(Ancillaries, VapourPressureRisesWithTemperature) {
     double previous = psatOfT(Ttp);
-    for (double T = Ttp + 0.25; T <= Tc; T += 0.25) {
+    for (int step = 1; Ttp + 0.25 * step <= Tc; ++step) {
+        const double T = Ttp + 0.25 * step;
         const double p = psatOfT(T);
         ASSERT_GT(p, previous) << show(T);
         previous = p;
