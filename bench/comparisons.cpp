@@ -1,0 +1,6 @@
+#include "bench/comparisons.h"
+
+std::vector<Comparison> allComparisons() {
+    std::vector<Comparison> all = fluidComparisons();
+    return all;
+}
