@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,16 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.error_occurred || run.run_type != Run::RT_Iteration) {
+            // With repetitions, the median stands for the operation.
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.error_occurred || (run.run_type != Run::RT_Iteration && !median)) {
                 continue;
+            }
+            if (!median && medianSeen_.count(run.run_name.function_name) != 0) {
+                continue;
+            }
+            if (median) {
+                medianSeen_.insert(run.run_name.function_name);
             }
             const auto calls = run.counters.find("calls");
             if (calls == run.counters.end()) {
@@ -61,6 +70,7 @@ public:
 private:
     std::vector<std::string> order_;
     std::map<std::string, double> nsPerCall_;
+    std::set<std::string> medianSeen_;
 };
 
 std::vector<Comparison> comparisons;

@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "bench/call_counter.h"
@@ -10,6 +12,7 @@
 // number of distinct arguments among the reference's calls: computing each
 // distinct power once per call is the floor of what sharing can reach.
 // Fails if the fused path makes more calls than the reference on any input.
+// With --each, the counts of every input follow (after) its operation's row.
 namespace {
 
 struct Counts {
@@ -43,7 +46,8 @@ Counts countCalls(const Inputs& in, Evaluation evaluate) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const bool each = argc > 1 && std::strcmp(argv[1], "--each") == 0;
     bool neverMore = true;
     std::printf("call-counts: pow and exp calls per call, mean over each input set\n\n");
     std::printf("| operation | pow reference | pow fused | pow distinct | exp reference | "
@@ -52,6 +56,7 @@ int main() {
     for (const Comparison& c : allComparisons()) {
         Counts ref;
         Counts fast;
+        std::string rows;
         for (const Inputs& in : c.inputs) {
             const Counts r = countCalls(in, c.reference);
             const Counts f = countCalls(in, c.fused);
@@ -65,11 +70,18 @@ int main() {
             }
             ref += r;
             fast += f;
+            if (each) {
+                char row[200];
+                std::snprintf(row, sizeof row, "|   (%.17g, %.17g) | %.0f | %.0f | %.0f | %.0f | %.0f | %.0f |\n",
+                              in.a, in.b, r.pow, f.pow, r.distinctPow, r.exp, f.exp, r.distinctExp);
+                rows += row;
+            }
         }
         const auto n = static_cast<double>(c.inputs.size());
         std::printf("| %s | %.0f | %.0f | %.0f | %.0f | %.0f | %.0f |\n", c.name.c_str(),
                     ref.pow / n, fast.pow / n, ref.distinctPow / n, ref.exp / n, fast.exp / n,
                     ref.distinctExp / n);
+        std::fputs(rows.c_str(), stdout);
         std::fflush(stdout);
     }
     return neverMore ? 0 : 1;

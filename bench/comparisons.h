@@ -23,3 +23,5 @@ struct Comparison {
 // Every comparison, in the order of the report, and the groups it is made of.
 std::vector<Comparison> allComparisons();
 std::vector<Comparison> fluidComparisons();
+std::vector<Comparison> solverComparisons();
+std::vector<Comparison> worksheetComparisons();

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds the release tree and measures the reference against the fused path:
-# pow and exp calls per call, then ns per call and the ratio. Extra arguments
-# go to the benchmark (e.g. --benchmark_filter=TofPH).
+# first the pow and exp calls per call, then CPU ns per call and the ratio
+# (median of three runs of each benchmark). Extra arguments go to the
+# benchmark, e.g. --benchmark_filter=TofPH. Takes about five minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh build/release
 build/release/bench/call-counts
 echo
-echo "bench: CPU model: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //'), $(nproc) cores"
-build/release/bench/korva-bench --benchmark_min_time=0.5 "$@"
+echo "bench: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //'), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
+build/release/bench/korva-bench --benchmark_min_time=0.5 --benchmark_repetitions=3 \
+  --benchmark_report_aggregates_only=true "$@"
