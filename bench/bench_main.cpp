@@ -36,7 +36,7 @@ public:
             if (run.error_occurred || (run.run_type != Run::RT_Iteration && !median)) {
                 continue;
             }
-            if (!median && medianSeen_.count(run.run_name.function_name) != 0) {
+            if (!median && medianSeen_.contains(run.run_name.function_name)) {
                 continue;
             }
             if (median) {
