@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the release tree and measures the reference against the fused path:
 # first the pow and exp calls per call, then CPU ns per call and the ratio
-# (median of five runs of each benchmark). Extra arguments go to the
-# benchmark, e.g. --benchmark_filter=TofPH. Takes about six minutes.
+# (median of five runs of each benchmark, the runs of all benchmarks in random
+# interleaved order, so that a change in the machine's load hits both paths
+# alike). Extra arguments go to the benchmark, e.g. --benchmark_filter=TofPH.
+# Takes about ten minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -11,4 +13,4 @@ build/release/bench/call-counts
 echo
 echo "bench: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //'), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 build/release/bench/korva-bench --benchmark_min_time=0.5 --benchmark_repetitions=5 \
-  --benchmark_report_aggregates_only=true "$@"
+  --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true "$@"
