@@ -1,6 +1,6 @@
-# What makes the Windows builds: the add-in's file name, its list of exports,
-# the host's callback library imported by ordinal, our stand-in for that
-# library, and headers that depend on nothing but the sources.
+# What makes the Windows builds: one add-in variant per bitness, its list of
+# exports, the host's callback library imported by ordinal, our stand-in for
+# that library, and files free of the link time.
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(KORVA_ADDIN_VARIANTS KORVA64)
@@ -57,7 +57,6 @@ endfunction()
 function(korva_windows_standin target)
   target_sources(${target} PRIVATE ${KORVA_STANDIN_DEF})
   set_target_properties(${target} PROPERTIES LINK_DEPENDS ${KORVA_STANDIN_DEF})
-  korva_undecorated_exports(${target})
 endfunction()
 
 # The cross-built tests run under Wine from the test scripts, each program as
