@@ -1,15 +1,14 @@
 #include "calc/calc_addin.h"
 
-#include <mutex>
-#include <vector>
-
 #include <com/sun/star/lang/Locale.hpp>
 #include <com/sun/star/lang/XServiceInfo.hpp>
 #include <com/sun/star/lang/XServiceName.hpp>
 #include <com/sun/star/sheet/XAddIn.hpp>
 #include <cppuhelper/implbase4.hxx>
 #include <cppuhelper/supportsservice.hxx>
+#include <mutex>
 #include <org/korva/calc/XThermodynamicProperties.hpp>
+#include <vector>
 
 #include "calc/table_functions.h"
 #include "calc/uno_names.h"
@@ -26,10 +25,10 @@ rtl::OUString textOf(const char* ascii) { return rtl::OUString::createFromAscii(
 
 const char* categoryName() { return AddInTitle + 1; }  // past the length byte
 
-class CalcAddIn : public cppu::WeakImplHelper4<org::korva::calc::XThermodynamicProperties,
-                                               css::sheet::XAddIn, css::lang::XServiceName,
-                                               css::lang::XServiceInfo> {
-public:
+class CalcAddIn
+    : public cppu::WeakImplHelper4<org::korva::calc::XThermodynamicProperties, css::sheet::XAddIn,
+                                   css::lang::XServiceName, css::lang::XServiceInfo> {
+  public:
     CalcAddIn() : functions_(tableFunctions()) {}
 
     // The nineteen functions, one per table entry: the worksheet function's
@@ -51,12 +50,14 @@ public:
         return f != nullptr ? textOf(f->head->help) : rtl::OUString();
     }
 
-    rtl::OUString SAL_CALL getDisplayArgumentName(const rtl::OUString& name, sal_Int32 argument) override {
+    rtl::OUString SAL_CALL getDisplayArgumentName(const rtl::OUString& name,
+                                                  sal_Int32 argument) override {
         const RegistrationEntry* row = argumentRow(name, argument);
         return row != nullptr ? textOf(row->name) : rtl::OUString();
     }
 
-    rtl::OUString SAL_CALL getArgumentDescription(const rtl::OUString& name, sal_Int32 argument) override {
+    rtl::OUString SAL_CALL getArgumentDescription(const rtl::OUString& name,
+                                                  sal_Int32 argument) override {
         const RegistrationEntry* row = argumentRow(name, argument);
         return row != nullptr ? textOf(row->help) : rtl::OUString();
     }
@@ -76,27 +77,30 @@ public:
 
     rtl::OUString SAL_CALL getServiceName() override { return textOf(calcServiceName); }
 
-    rtl::OUString SAL_CALL getImplementationName() override { return textOf(calcImplementationName); }
+    rtl::OUString SAL_CALL getImplementationName() override {
+        return textOf(calcImplementationName);
+    }
     sal_Bool SAL_CALL supportsService(const rtl::OUString& name) override {
-        return cppu::supportsService(this, name);
+        return static_cast<sal_Bool>(cppu::supportsService(this, name));
     }
     css::uno::Sequence<rtl::OUString> SAL_CALL getSupportedServiceNames() override {
         return calcAddInServiceNames();
     }
 
-private:
+  private:
     template <typename... Arguments>
     static double answer(XLOPER* (*function)(Arguments...), Arguments... arguments) {
         const std::lock_guard<std::mutex> lock(worksheetCallMutex);
         return function(arguments...)->val.num;
     }
 
-    const TableFunction* find(const rtl::OUString& name) const {
+    [[nodiscard]] const TableFunction* find(const rtl::OUString& name) const {
         const rtl::OString ascii = rtl::OUStringToOString(name, RTL_TEXTENCODING_ASCII_US);
         return findTableFunction(functions_, std::string_view(ascii.getStr(), ascii.getLength()));
     }
 
-    const RegistrationEntry* argumentRow(const rtl::OUString& name, sal_Int32 argument) const {
+    [[nodiscard]] const RegistrationEntry* argumentRow(const rtl::OUString& name,
+                                                       sal_Int32 argument) const {
         const TableFunction* f = find(name);
         if (f == nullptr || argument < 0 || argument >= f->argumentCount) {
             return nullptr;

@@ -392,12 +392,29 @@ def check_published_values(document):
     progress(f"{len(CHECK_VALUES)} published check values hold, typed as =NAME(...) formulas")
 
 
-def check_demo(document, reference, service):
+def demo_call(sheet, formula, prefix, names):
+    """(name, units, state) of a cell that is one call of ours, its arguments cells or numbers; else None."""
+    if not formula.upper().startswith("=" + prefix) or formula.count("(") != 1:
+        return None
+    called = formula[len(prefix) + 1:formula.index("(")].upper()
+    name = next((n for n in names if n.upper() == called), None)
+    if name is None:
+        fail(f"the sample workbook calls {called}, which the registration table does not have")
+    inputs = []
+    for argument in formula[formula.index("(") + 1:formula.rindex(")")].split(";"):
+        try:
+            inputs.append(float(argument))
+        except ValueError:
+            inputs.append(sheet.getCellRangeByName(argument.replace("$", "")).getCellByPosition(0, 0).getValue())
+    return name, int(inputs[-1]), tuple(inputs[:-1])
+
+
+def check_demo(document, reference, table):
     """The sample workbook computes: no error cells, each call as the add-in answers it."""
-    checked = 0
-    prefix = service.upper() + "."
-    for sheet_index in range(document.Sheets.getCount()):
-        sheet = document.Sheets.getByIndex(sheet_index)
+    prefix = table["service"].upper() + "."
+    names = [f["name"] for f in table["functions"]]
+    calls, cells = [], []
+    for sheet in (document.Sheets.getByIndex(i) for i in range(document.Sheets.getCount())):
         cursor = sheet.createCursor()
         cursor.gotoEndOfUsedArea(False)
         area = f"A1:{column_name(cursor.RangeAddress.EndColumn)}{cursor.RangeAddress.EndRow + 1}"
@@ -406,43 +423,21 @@ def check_demo(document, reference, service):
             column, row = sorted(errors)[0]
             fail(f"the sample workbook has {len(errors)} error cells on sheet {sheet.Name}, "
                  f"e.g. {column_name(column)}{row + 1}")
-        formulas = sheet.getCellRangeByName(area).getFormulaArray()
-        values = sheet.getCellRangeByName(area).getDataArray()
-        for row, line in enumerate(formulas):
+        for row, line in enumerate(sheet.getCellRangeByName(area).getFormulaArray()):
             for column, formula in enumerate(line):
-                if prefix not in formula.upper():
-                    continue
-                cell = sheet.getCellByPosition(column, row)
-                if not formula.upper().startswith("=" + prefix) or formula.count("(") != 1:
-                    continue  # a nested call: its error-free result is all we check
-                name = formula[len(prefix) + 1:formula.index("(")]
-                arguments = formula[formula.index("(") + 1:formula.rindex(")")].split(";")
-                inputs = []
-                for argument in arguments:
-                    referenced = sheet.getCellRangeByName(argument.replace("$", "")) \
-                        if not _is_number(argument) else None
-                    inputs.append(referenced.getValue() if referenced is not None else float(argument))
-                canonical = next((f for f in _TABLE_NAMES if f.upper() == name.upper()), name)
-                want = reference_values(reference, [(canonical, int(inputs[-1]), tuple(inputs[:-1]))])[0]
-                if not same_double(cell.getValue(), want):
-                    fail(f"sample workbook {sheet.Name}.{column_name(column)}{row + 1} {formula}: "
-                         f"Calc {cell.getValue():.17g}, add-in {want:.17g}")
-                checked += 1
-        del values
-    if checked == 0:
+                call = demo_call(sheet, formula, prefix, names)
+                if call is not None:
+                    calls.append(call)
+                    cells.append((sheet.Name, column, row, sheet.getCellByPosition(column, row).getValue()))
+    if not calls:
         fail("the sample workbook calls none of the functions")
-    progress(f"the sample workbook computes: {checked} calls equal the add-in's numbers, no error cells")
-
-
-_TABLE_NAMES = []
-
-
-def _is_number(text):
-    try:
-        float(text)
-        return True
-    except ValueError:
-        return False
+    for call, (sheet_name, column, row, got), want in zip(calls, cells, reference_values(reference, calls)):
+        if not same_double(got, want):
+            fail(f"sample workbook {sheet_name}.{column_name(column)}{row + 1} {describe(*call)}: "
+                 f"Calc {got:.17g}, add-in {want:.17g}")
+    used = sorted({call[0] for call in calls})
+    progress(f"the sample workbook computes without errors: {len(calls)} calls of {len(used)} functions "
+             "equal the add-in's numbers")
 
 
 def main():
@@ -457,7 +452,6 @@ def main():
     started = time.monotonic()
     table = json.loads(subprocess.run([args.reference, "table"], capture_output=True, text=True,
                                       check=True).stdout)
-    _TABLE_NAMES.extend(f["name"] for f in table["functions"])
     work_dir = tempfile.mkdtemp(prefix="korva-calc-test-")
     office = Office(args.office, work_dir)
     desktop = None
@@ -489,9 +483,12 @@ def main():
         scratch.close(True)
 
         if args.demo:
-            demo = load(desktop, args.demo)
+            # A copy: the office leaves a lock file beside what it opens.
+            demo_copy = os.path.join(work_dir, os.path.basename(args.demo))
+            shutil.copyfile(args.demo, demo_copy)
+            demo = load(desktop, demo_copy)
             demo.calculateAll()
-            check_demo(demo, args.reference, table["service"])
+            check_demo(demo, args.reference, table)
             demo.close(True)
     finally:
         office.stop(desktop)

@@ -41,15 +41,15 @@ std::string jsonText(const char* text) {
 }
 
 void printTable() {
-    std::printf("{\"service\": %s, \"category\": %s, \"functions\": [", jsonText(calcServiceName).c_str(),
-                jsonText(AddInTitle + 1).c_str());
+    std::printf(R"({"service": %s, "category": %s, "functions": [)",
+                jsonText(calcServiceName).c_str(), jsonText(AddInTitle + 1).c_str());
     const char* separator = "\n";
     for (const TableFunction& f : tableFunctions()) {
-        std::printf("%s {\"name\": %s, \"help\": %s, \"arguments\": [", separator, jsonText(f.head->name).c_str(),
-                    jsonText(f.head->help).c_str());
+        std::printf(R"(%s {"name": %s, "help": %s, "arguments": [)", separator,
+                    jsonText(f.head->name).c_str(), jsonText(f.head->help).c_str());
         for (int i = 0; i < f.argumentCount; ++i) {
-            std::printf("%s{\"name\": %s, \"help\": %s}", i > 0 ? ", " : "", jsonText(f.argument(i).name).c_str(),
-                        jsonText(f.argument(i).help).c_str());
+            std::printf(R"(%s{"name": %s, "help": %s})", i > 0 ? ", " : "",
+                        jsonText(f.argument(i).name).c_str(), jsonText(f.argument(i).help).c_str());
         }
         std::printf("]}");
         separator = ",\n";
@@ -78,14 +78,16 @@ int printCalls() {
         const int fields = std::sscanf(line, "%63s %ld %lf %lf", name, &units, &x, &y);
         const WorksheetFunction* f = fields >= 3 ? findWorksheetFunction(name) : nullptr;
         if (f == nullptr || (f->two != nullptr) != (fields == 4)) {
-            std::fprintf(stderr,
-                         "korva-calc-reference: line %d is not \"NAME UNITS X [Y]\" with a known function "
-                         "and its number of states: %s",
-                         lineNumber, line);
+            std::fprintf(
+                stderr,
+                "korva-calc-reference: line %d is not \"NAME UNITS X [Y]\" with a known function "
+                "and its number of states: %s",
+                lineNumber, line);
             return 1;
         }
         const auto code = static_cast<std::int32_t>(units);
-        const double result = f->two != nullptr ? f->two(x, y, code)->val.num : f->one(x, code)->val.num;
+        const double result =
+            f->two != nullptr ? f->two(x, y, code)->val.num : f->one(x, code)->val.num;
         std::printf("%.17g\n", result);
     }
     return 0;

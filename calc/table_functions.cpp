@@ -31,8 +31,8 @@ std::vector<TableFunction> tableFunctions() {
 
 const TableFunction* findTableFunction(const std::vector<TableFunction>& functions,
                                        std::string_view name) {
-    const auto found = std::find_if(functions.begin(), functions.end(), [name](const TableFunction& f) {
-        return equalIgnoringCase(f.head->name, name);
-    });
+    const auto found = std::find_if(
+        functions.begin(), functions.end(),
+        [name](const TableFunction& f) { return equalIgnoringCase(f.head->name, name); });
     return found == functions.end() ? nullptr : &*found;
 }

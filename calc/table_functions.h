@@ -11,7 +11,7 @@ struct TableFunction {
     const RegistrationEntry* head;
     int argumentCount;
 
-    const RegistrationEntry& argument(int index) const { return head[1 + index]; }
+    [[nodiscard]] const RegistrationEntry& argument(int index) const { return head[1 + index]; }
 };
 
 // The table's functions in registration order, up to the empty row that ends it.

@@ -23,7 +23,7 @@ namespace {
 
 const char* idlTypeOf(const RegistrationEntry& row) {
     switch (row.type) {
-        case 'R': return "double";  // Calc reads the number the record carries
+        case 'R':  // Calc is handed the number the result record carries
         case 'B': return "double";
         case 'J': return "long";
         default: break;
@@ -96,15 +96,16 @@ void writeIdl(const std::vector<TableFunction>& functions, const std::string& pa
         if (std::string_view(f.head->help).find("*/") != std::string_view::npos) {
             fail(std::string("the help of ") + f.head->name + " contains \"*/\"");
         }
-        out << "    /** " << f.head->help << " */\n    " << idlTypeOf(*f.head) << ' ' << f.head->name
-            << '(' << parameterList(f, true) << ");\n";
+        out << "    /** " << f.head->help << " */\n    " << idlTypeOf(*f.head) << ' '
+            << f.head->name << '(' << parameterList(f, true) << ");\n";
     }
     out << "};\n\n" << closing << "\n";
 }
 
 void writeMethods(const std::vector<TableFunction>& functions, const std::string& path) {
     std::ofstream out = openOutput(path);
-    out << "// Written by write-uno-bindings from the registration table; edit the table instead.\n";
+    out << "// Written by write-uno-bindings from the registration table; edit the table "
+           "instead.\n";
     for (const TableFunction& f : functions) {
         out << "double SAL_CALL " << f.head->name << '(' << parameterList(f, false)
             << ") override { return answer(&::" << f.head->name << ", " << argumentNames(f)
@@ -114,11 +115,13 @@ void writeMethods(const std::vector<TableFunction>& functions, const std::string
 
 void writeDispatch(const std::vector<TableFunction>& functions, const std::string& path) {
     std::ofstream out = openOutput(path);
-    out << "// Written by write-uno-bindings from the registration table; edit the table instead.\n";
+    out << "// Written by write-uno-bindings from the registration table; edit the table "
+           "instead.\n";
     for (const TableFunction& f : functions) {
         const bool two = takesTwoStates(f);
-        out << "{\"" << f.head->name << "\", " << (two ? "nullptr" : "&::") << (two ? "" : f.head->name)
-            << ", " << (two ? "&::" : "nullptr") << (two ? f.head->name : "") << "},\n";
+        out << "{\"" << f.head->name << "\", " << (two ? "nullptr" : "&::")
+            << (two ? "" : f.head->name) << ", " << (two ? "&::" : "nullptr")
+            << (two ? f.head->name : "") << "},\n";
     }
 }
 

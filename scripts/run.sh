@@ -6,4 +6,5 @@ bash scripts/setup.sh
 bash scripts/build.sh build/release -DKORVA_TESTS=ON
 mkdir -p dist
 cp build/release/addin/KORVA64.so build/release/tools/saturation-table dist/
+cp build/release/calc/korva-calc.oxt dist/  # the Calc extension
 dist/saturation-table dist/KORVA64.so 1

@@ -11,6 +11,12 @@ needs=(
   "/usr/include/gtest/gtest.h libgtest-dev"
   "/usr/include/benchmark/benchmark.h libbenchmark-dev"
   "/usr/bin/python3 python3"
+  # The Calc extension: built against the office SDK, tested in headless Calc.
+  "/usr/lib/libreoffice/program/libsclo.so libreoffice-calc"
+  "/usr/lib/libreoffice/sdk/bin/unoidl-write libreoffice-dev"
+  "/usr/include/libreoffice/cppuhelper/implbase4.hxx libreoffice-dev-common"
+  "/usr/lib/python3/dist-packages/uno.py python3-uno"
+  "/usr/bin/zip zip"
 )
 
 missing=()
