@@ -21,6 +21,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import xml.sax.saxutils
 import zipfile
@@ -30,6 +31,7 @@ from com.sun.star.beans import PropertyValue  # pylint: disable=import-error
 from com.sun.star.connection import NoConnectException  # pylint: disable=import-error
 
 PROFILE_FIRST_START = 81  # soffice.bin's exit code after it created a profile: start it again
+DEADLINE_SECONDS = 240  # the whole test; a hung office is ended before ctest's own timeout
 
 # Inputs, each used with every unit code: in every unit system some fall in
 # the functions' windows and some far outside them (below absolute zero,
@@ -96,6 +98,7 @@ class Office:
         ]
         self.env = dict(os.environ, SAL_ENABLE_FILE_LOCKING="1", SAL_USE_VCLPLUGIN="svp")
         self.process = None
+        self.pipe = f"korva-calc-test-{os.getpid()}"
         self.log = open(os.path.join(work_dir, "office.log"), "ab")  # pylint: disable=consider-using-with
 
     def _run(self, command, what, timeout):
@@ -139,7 +142,7 @@ class Office:
 
     def start(self):
         """Starts the office listening on a pipe of its own and connects to it."""
-        pipe = f"korva-calc-test-{os.getpid()}"
+        pipe = self.pipe
         local = uno.getComponentContext()
         resolver = local.ServiceManager.createInstanceWithContext(
             "com.sun.star.bridge.UnoUrlResolver", local)
@@ -161,18 +164,22 @@ class Office:
         fail("soffice.bin kept asking to be restarted")
 
     def stop(self, desktop=None):
-        if self.process is None or self.process.poll() is not None:
-            return
-        if desktop is not None:
+        if self.process is not None and self.process.poll() is None:
+            if desktop is not None:
+                try:
+                    desktop.terminate()
+                except Exception:  # pylint: disable=broad-except
+                    pass  # the bridge goes down with the office; the wait below decides
             try:
-                desktop.terminate()
-            except Exception:  # pylint: disable=broad-except
-                pass  # the bridge goes down with the office; the wait below decides
-        try:
-            self.process.wait(timeout=20)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
+                self.process.wait(timeout=20)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        self.log.close()
+        # The office leaves its named pipe behind in /tmp.
+        leftover = f"/tmp/OSL_PIPE_{os.getuid()}_{self.pipe}"
+        if os.path.exists(leftover):
+            os.remove(leftover)
 
 
 def learn_types(oxt, work_dir):
@@ -455,6 +462,18 @@ def main():
     work_dir = tempfile.mkdtemp(prefix="korva-calc-test-")
     office = Office(args.office, work_dir)
     desktop = None
+
+    def give_up():
+        print(f"calc end-to-end: FAILED: not done after {DEADLINE_SECONDS} s; ending the office",
+              file=sys.stderr, flush=True)
+        if office.process is not None and office.process.poll() is None:
+            office.process.kill()
+        shutil.rmtree(work_dir, ignore_errors=True)
+        os._exit(1)  # pylint: disable=protected-access
+
+    watchdog = threading.Timer(DEADLINE_SECONDS, give_up)
+    watchdog.daemon = True
+    watchdog.start()
     try:
         calls = build_calls(table)
         sheet_path = os.path.join(work_dir, "calls.fods")
@@ -491,6 +510,7 @@ def main():
             check_demo(demo, args.reference, table)
             demo.close(True)
     finally:
+        watchdog.cancel()
         office.stop(desktop)
         if args.keep:
             progress(f"kept {work_dir}")
