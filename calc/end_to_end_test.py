@@ -52,9 +52,10 @@ ONE_STATE_INPUTS = {"Ts": TEMPERATURES, "Ps": PRESSURES}
 TWO_STATE_INPUTS = {"T": FEW_TEMPERATURES, "V": VOLUMES, "P": FEW_PRESSURES,
                     "H": ENTHALPIES, "S": ENTROPIES}
 
-# Published check values (the add-in's own documentation of its limits and
-# reference state), through Calc: a mixed-up method would pass the
-# comparison with the reference program but not these.
+# Published check values (the functions' limits and the reference state),
+# typed as Calc formulas: a method wired to the wrong worksheet function in
+# both the component and the reference program would pass the comparison
+# with the reference program, but not these.
 CHECK_VALUES = [
     ("Psat", [200.0], 1, 18.69, 1e-12),
     ("Psat", [150.0], 7, 0.000231453352054, 1e-12),
