@@ -11,9 +11,9 @@ struct ReferenceModel {
 
     explicit ReferenceModel(double T_K) : T(T_K) {}
 
-    double pressure(double rho) const { return pressureOfDT(rho, T); }
-    double pressureSlope(double rho) const { return dPdD(rho, T); }
-    double enthalpy(double rho) const { return enthalpyOfDT(rho, T); }
-    double entropy(double rho) const { return entropyOfDT(rho, T); }
-    double compressibility(double rho) const { return compressibilityOfDT(rho, T); }
+    [[nodiscard]] double pressure(double rho) const { return pressureOfDT(rho, T); }
+    [[nodiscard]] double pressureSlope(double rho) const { return dPdD(rho, T); }
+    [[nodiscard]] double enthalpy(double rho) const { return enthalpyOfDT(rho, T); }
+    [[nodiscard]] double entropy(double rho) const { return entropyOfDT(rho, T); }
+    [[nodiscard]] double compressibility(double rho) const { return compressibilityOfDT(rho, T); }
 };
