@@ -31,6 +31,7 @@ from com.sun.star.beans import PropertyValue  # pylint: disable=import-error
 from com.sun.star.connection import NoConnectException  # pylint: disable=import-error
 
 PROFILE_FIRST_START = 81  # soffice.bin's exit code after it created a profile: start it again
+NOT_FINITE_ERROR = 503  # Calc's "invalid floating point operation", shown as #NUM!
 DEADLINE_SECONDS = 240  # the whole test; a hung office is ended before ctest's own timeout
 
 # Inputs, each used with every unit code: in every unit system some fall in
@@ -312,20 +313,21 @@ def check_calls(document, reference, calls):
                 mismatches.append(f"row {row + 1}: {describe(name, units, state)}: Calc {shown}, add-in {want:.17g}")
         else:
             # Calc holds no non-finite numbers: a NaN or infinity answered by
-            # the add-in shows as an error value in the cell.
-            if not is_error:
+            # the add-in shows as #NUM! in the cell, as a number the other
+            # host cannot show does there.
+            code = sheet.getCellByPosition(4, row).getError() if is_error else 0
+            if code != NOT_FINITE_ERROR:
+                shown = f"error {code}" if is_error else f"the number {data[row][4]!r}"
                 mismatches.append(f"row {row + 1}: {describe(name, units, state)}: add-in {want!r}, "
-                                  f"Calc shows the number {data[row][4]!r} instead of an error")
-            else:
-                code = sheet.getCellByPosition(4, row).getError()
-                error_codes.setdefault((repr(want), code), []).append(describe(name, units, state))
+                                  f"Calc shows {shown} instead of error {NOT_FINITE_ERROR} (#NUM!)")
+            error_codes.setdefault(repr(want), []).append(describe(name, units, state))
     if mismatches:
         fail(f"{len(mismatches)} of {len(calls)} cells differ from the add-in:\n" + "\n".join(mismatches[:40]))
     finite = sum(1 for v in expected if math.isfinite(v))
-    progress(f"{len(calls)} cells equal the add-in's numbers ({finite} numbers, "
-             f"{len(calls) - finite} non-finite answers shown as errors)")
-    for (value, code), where in sorted(error_codes.items()):
-        progress(f"  add-in {value} -> Calc error {code} in {len(where)} cells, e.g. {where[0]}")
+    progress(f"{len(calls)} cells equal the add-in's answers: {finite} numbers, "
+             f"{len(calls) - finite} non-finite answers shown as #NUM!")
+    for value, where in sorted(error_codes.items()):
+        progress(f"  add-in {value} in {len(where)} cells, e.g. {where[0]}")
     return expected
 
 
