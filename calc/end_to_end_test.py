@@ -313,8 +313,7 @@ def check_calls(document, reference, calls):
                 mismatches.append(f"row {row + 1}: {describe(name, units, state)}: Calc {shown}, add-in {want:.17g}")
         else:
             # Calc holds no non-finite numbers: a NaN or infinity answered by
-            # the add-in shows as #NUM! in the cell, as a number the other
-            # host cannot show does there.
+            # the add-in must show as #NUM! in the cell, never as some number.
             code = sheet.getCellByPosition(4, row).getError() if is_error else 0
             if code != NOT_FINITE_ERROR:
                 shown = f"error {code}" if is_error else f"the number {data[row][4]!r}"
