@@ -10,7 +10,6 @@
 // afresh, with pow, and sums its own rows from 0 in increasing k.
 
 namespace RC = ResidualCoefficients;
-namespace IC = IdealCoefficients;
 namespace HT = HelmholtzTerms;
 using std::exp;
 using std::log;
@@ -34,15 +33,12 @@ double sumRows(int begin, int end, Term term) {
 }  // namespace
 
 double alpha0(double delta, double tau) {
-    const double E0 = exp(-(IC::u * tau) / FluidConstants::Tc);
-    return ((log(delta) + (IC::a2 * tau + IC::a1)) + (IC::c0 - 1.0) * log(tau)) +
-           IC::v * log(1.0 - E0);
+    const double E0 = exp(HT::idealExponent(tau));
+    return HT::ideal(tau, log(delta), log(tau), log(1.0 - E0));
 }
 
 double alpha0_t(double /*delta*/, double tau) {
-    const double E0 = exp(-(IC::u * tau) / FluidConstants::Tc);
-    return ((IC::c0 - 1.0) / tau + IC::a2) +
-           (((IC::u * IC::v) * E0) / FluidConstants::Tc) / (1.0 - E0);
+    return HT::ideal_t(tau, exp(HT::idealExponent(tau)));
 }
 
 double arPoly(double delta, double tau) {
@@ -195,19 +191,19 @@ double arGauss_t(double delta, double tau) {
 }
 
 double alphaR(double delta, double tau) {
-    return (arExp(delta, tau) + arPoly(delta, tau)) + arGauss(delta, tau);
+    return HT::total(arExp(delta, tau), arPoly(delta, tau), arGauss(delta, tau));
 }
 
 double alphaR_d(double delta, double tau) {
-    return (arExp_d(delta, tau) + arPoly_d(delta, tau)) + arGauss_d(delta, tau);
+    return HT::total(arExp_d(delta, tau), arPoly_d(delta, tau), arGauss_d(delta, tau));
 }
 
 double alphaR_dd(double delta, double tau) {
-    return (arExp_dd(delta, tau) + arPoly_dd(delta, tau)) + arGauss_dd(delta, tau);
+    return HT::total(arExp_dd(delta, tau), arPoly_dd(delta, tau), arGauss_dd(delta, tau));
 }
 
 double alphaR_ddd(double delta, double tau) {
-    return (arExp_ddd(delta, tau) + arPoly_ddd(delta, tau)) + arGauss_ddd(delta, tau);
+    return HT::total(arExp_ddd(delta, tau), arPoly_ddd(delta, tau), arGauss_ddd(delta, tau));
 }
 
 // Only the entropy uses the tau total; it adds alpha0_t between the

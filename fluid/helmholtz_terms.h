@@ -1,5 +1,8 @@
 #pragma once
 
+#include "fluid/coefficients.h"
+#include "fluid/constants.h"
+
 // One term of the residual Helmholtz energy, written once, from powers the
 // caller has already formed. Every evaluator (the named routines and any
 // faster path) goes through these, so the arithmetic of a term exists in one
@@ -79,6 +82,26 @@ inline double gauss_t(double n, double t, double beta, double gamma, double tau,
 // The exponent: the negated product eta (delta - eps)^2, minus beta (tau - gamma)^2.
 inline double gaussExponent(double eta, double beta, double deltaShift2, double tauShift2) {
     return -(eta * deltaShift2) - beta * tauShift2;
+}
+
+// Family totals: exponential, then polynomial, then Gaussian.
+inline double total(double expSum, double polySum, double gaussSum) {
+    return (expSum + polySum) + gaussSum;
+}
+
+// Ideal part, from E0 = exp(idealExponent(tau)) and the logarithms the caller formed.
+inline double idealExponent(double tau) {
+    return -(IdealCoefficients::u * tau) / FluidConstants::Tc;
+}
+inline double ideal(double tau, double logDelta, double logTau, double logOneMinusE0) {
+    namespace IC = IdealCoefficients;
+    return ((logDelta + (IC::a2 * tau + IC::a1)) + (IC::c0 - 1.0) * logTau) +
+           IC::v * logOneMinusE0;
+}
+inline double ideal_t(double tau, double E0) {
+    namespace IC = IdealCoefficients;
+    return ((IC::c0 - 1.0) / tau + IC::a2) +
+           (((IC::u * IC::v) * E0) / FluidConstants::Tc) / (1.0 - E0);
 }
 
 }  // namespace HelmholtzTerms

@@ -5,16 +5,19 @@
 #include "fluid/coefficients.h"
 #include "fluid/constants.h"
 #include "fluid/helmholtz.h"
+#include "fluid/property_formulas.h"
 
 using namespace FluidConstants;
 namespace IC = IdealCoefficients;
+namespace PF = PropertyFormulas;
 using std::pow;
 
+// The reference relations: each calls the named Helmholtz routines it needs
+// and shares nothing with any other relation or call.
 namespace {
 
-// alphaR first, then alpha0: the order both energy relations share.
 double totalAlpha(double delta, double tau) {
-    return ((arExp(delta, tau) + arPoly(delta, tau)) + arGauss(delta, tau)) + alpha0(delta, tau);
+    return PF::totalAlpha(alphaR(delta, tau), alpha0(delta, tau));
 }
 
 }  // namespace
@@ -22,47 +25,47 @@ double totalAlpha(double delta, double tau) {
 double pressureOfDT(double rho, double T) {
     const double tau = Tc / T;
     const double delta = rho / Dc;
-    return (((Rgas * Dc) * T) * delta) * (alphaR_d(delta, tau) * delta + 1.0);
+    return PF::pressure(T, delta, alphaR_d(delta, tau));
 }
 
 double dPdD(double rho, double T) {
     const double tau = Tc / T;
     const double delta = rho / Dc;
-    return (Rgas * T) *
-           (pow(delta, 2.0) * alphaR_dd(delta, tau) + ((delta * 2.0) * alphaR_d(delta, tau) + 1.0));
+    return PF::pressureSlope(T, delta, pow(delta, 2.0), alphaR_d(delta, tau),
+                             alphaR_dd(delta, tau));
 }
 
 double d2PdD2(double rho, double T) {
     const double tau = Tc / T;
     const double delta = rho / Dc;
-    return ((Rgas * T) / Dc) * (((delta * 4.0) * alphaR_dd(delta, tau) + 2.0 * alphaR_d(delta, tau)) +
-                                pow(delta, 2.0) * alphaR_ddd(delta, tau));
+    return PF::pressureCurvature(T, delta, pow(delta, 2.0), alphaR_d(delta, tau),
+                                 alphaR_dd(delta, tau), alphaR_ddd(delta, tau));
 }
 
 double helmholtzOfDT(double rho, double T) {
     const double tau = Tc / T;
     const double delta = rho / Dc;
-    return ((Rgas / Mw) * totalAlpha(delta, tau)) * T;
+    return PF::helmholtz(T, totalAlpha(delta, tau));
 }
 
 double gibbsOfDT(double rho, double T) {
-    return pressureOfDT(rho, T) / (Mw * rho) + helmholtzOfDT(rho, T);
+    return PF::gibbs(rho, pressureOfDT(rho, T), helmholtzOfDT(rho, T));
 }
 
 double entropyOfDT(double rho, double T) {
     const double tau = Tc / T;
     const double delta = rho / Dc;
-    const double S = ((arPoly_t(delta, tau) + alpha0_t(delta, tau)) + arExp_t(delta, tau)) +
-                     arGauss_t(delta, tau);
-    return ((Rgas * tau) / Mw) * S - (Rgas / Mw) * totalAlpha(delta, tau);
+    const double S = PF::tauDerivativeTotal(arPoly_t(delta, tau), alpha0_t(delta, tau),
+                                            arExp_t(delta, tau), arGauss_t(delta, tau));
+    return PF::entropy(tau, S, totalAlpha(delta, tau));
 }
 
 double enthalpyOfDT(double rho, double T) {
-    return (pressureOfDT(rho, T) / (Mw * rho) + helmholtzOfDT(rho, T)) + entropyOfDT(rho, T) * T;
+    return PF::enthalpy(rho, T, pressureOfDT(rho, T), helmholtzOfDT(rho, T), entropyOfDT(rho, T));
 }
 
 double compressibilityOfDT(double rho, double T) {
-    return ((pressureOfDT(rho, T) / rho) / Rgas) / T;
+    return PF::compressibility(rho, T, pressureOfDT(rho, T));
 }
 
 double cp0OfT(double T) {

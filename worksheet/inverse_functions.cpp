@@ -1,18 +1,16 @@
-#include "solvers/inverse_solvers.h"
-#include "worksheet/units.h"
+#include "worksheet/inverse_functions.h"
+
+#include "solvers/shipped_model.h"
 #include "worksheet/worksheet_functions.h"
 
-// The windows of the solvers judge the inputs after conversion to internal
-// units, so a negative enthalpy means negative on the model's scale.
-
 XLOPER* KORVA_CALL TofPH(double P, double H, std::int32_t units) {
-    return tempFromK(tOfPH(presToKPa(P, units), enthToKJkg(H, units)), units);
+    return TofPHWith<ShippedModel>(P, H, units);
 }
 
 XLOPER* KORVA_CALL TofPS(double P, double S, std::int32_t units) {
-    return tempFromK(tOfPS(presToKPa(P, units), entrToKJkgK(S, units)), units);
+    return TofPSWith<ShippedModel>(P, S, units);
 }
 
 XLOPER* KORVA_CALL HofPS(double P, double S, std::int32_t units) {
-    return enthFromKJkg(hOfPS(presToKPa(P, units), entrToKJkgK(S, units)), units);
+    return HofPSWith<ShippedModel>(P, S, units);
 }
