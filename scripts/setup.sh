@@ -17,6 +17,14 @@ needs=(
   "/usr/include/libreoffice/cppuhelper/implbase4.hxx libreoffice-dev-common"
   "/usr/lib/python3/dist-packages/uno.py python3-uno"
   "/usr/bin/zip zip"
+  # The Windows add-ins: cross compilers, the test framework's sources to build
+  # it for Windows, and Wine's 64- and 32-bit loaders to run the tests.
+  "/usr/bin/x86_64-w64-mingw32-g++-posix g++-mingw-w64-x86-64"
+  "/usr/bin/i686-w64-mingw32-g++-posix g++-mingw-w64-i686"
+  "/usr/bin/gendef mingw-w64-tools"
+  "/usr/src/googletest/CMakeLists.txt googletest"
+  "/usr/lib/wine/wine64 wine64"
+  "/usr/lib/wine/wine wine32:i386"
 )
 
 missing=()
@@ -32,6 +40,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     exit 1
   fi
   export DEBIAN_FRONTEND=noninteractive
+  # The 32-bit Wine loader is an i386 package.
+  if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "setup: adding the i386 architecture for the 32-bit Wine loader"
+    dpkg --add-architecture i386
+  fi
   apt-get update -q
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi

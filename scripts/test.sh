@@ -7,6 +7,7 @@ bash scripts/setup.sh
 
 bash scripts/build.sh build/release -DKORVA_TESTS=ON
 ctest --test-dir build/release --output-on-failure -j2
+bash scripts/test-windows.sh build/release
 
 bash scripts/build.sh build/sanitize -DKORVA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \

@@ -12,7 +12,8 @@
 
 namespace {
 
-using SaturationFunction = XLOPER* (*)(double, std::int32_t);
+// Entered as the host enters them: callee-cleans on 32-bit Windows.
+using SaturationFunction = XLOPER*(KORVA_CALL*)(double, std::int32_t);
 
 double call(SaturationFunction f, double x, std::int32_t units) {
     XLOPER* record = f(x, units);

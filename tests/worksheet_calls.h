@@ -8,8 +8,9 @@
 #include "worksheet/units.h"
 #include "worksheet/worksheet_functions.h"
 
-using OneStateFunction = XLOPER* (*)(double, std::int32_t);
-using TwoStateFunction = XLOPER* (*)(double, double, std::int32_t);
+// Entered as the host enters them: callee-cleans on 32-bit Windows.
+using OneStateFunction = XLOPER*(KORVA_CALL*)(double, std::int32_t);
+using TwoStateFunction = XLOPER*(KORVA_CALL*)(double, double, std::int32_t);
 
 // The number a worksheet function answers, after checking it came back in the
 // one result record as a plain number (the type word is cleared first).
