@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scale=${1:-1}
 
-bash scripts/build.sh build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DKORVA_FUZZ=ON -DKORVA_TESTS=OFF -DKORVA_BENCH=OFF
+bash scripts/build.sh build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DKORVA_FUZZ=ON -DKORVA_TESTS=OFF -DKORVA_BENCH=OFF -DKORVA_CALC=OFF
 out=build/fuzz/runs
 rm -rf "$out"
 mkdir -p "$out"

@@ -7,6 +7,7 @@ bash scripts/setup.sh
 bash scripts/build.sh build/release -DKORVA_TESTS=ON
 rm -rf dist
 cp -r build/release/dist dist
+cp build/release/calc/korva-calc.oxt dist/  # the Calc extension
 # The Windows add-ins beside the native files; our Windows host and its
 # stand-in XLCall32.dll go in a folder per bitness, as the two cannot share one.
 bash scripts/build-windows.sh

@@ -14,6 +14,12 @@ needs=(
   # The fuzz targets: clang and its libFuzzer run-time.
   "/usr/bin/clang++ clang"
   "/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a libclang-rt-14-dev"
+  # The Calc extension: built against the office SDK, tested in headless Calc.
+  "/usr/lib/libreoffice/program/libsclo.so libreoffice-calc"
+  "/usr/lib/libreoffice/sdk/bin/unoidl-write libreoffice-dev"
+  "/usr/include/libreoffice/cppuhelper/implbase4.hxx libreoffice-dev-common"
+  "/usr/lib/python3/dist-packages/uno.py python3-uno"
+  "/usr/bin/zip zip"
   # The Windows add-ins: cross compilers, the test framework's sources to build
   # it for Windows, and Wine's 64- and 32-bit loaders to run the tests.
   "/usr/bin/x86_64-w64-mingw32-g++-posix g++-mingw-w64-x86-64"
