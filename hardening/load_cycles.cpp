@@ -26,18 +26,7 @@
 #include <fstream>
 #endif
 
-#if defined(__SANITIZE_ADDRESS__)
-#define KORVA_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define KORVA_ASAN 1
-#endif
-#endif
-#if defined(KORVA_ASAN)
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#elif defined(__GLIBC__)
-#include <malloc.h>
-#endif
+#include "tests/heap_count.h"
 
 namespace {
 

@@ -8,19 +8,7 @@
 #include "tests/addin_fixture.h"
 #include "tests/test_tables.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-#define KORVA_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define KORVA_ASAN 1
-#endif
-#endif
-#if defined(KORVA_ASAN)
-// The sanitizer run-time's own count of live heap bytes.
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#elif defined(__GLIBC__)
-#include <malloc.h>
-#endif
+#include "tests/heap_count.h"
 
 namespace {
 
