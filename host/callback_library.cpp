@@ -24,7 +24,8 @@ int HostCall(int function, XLOPER* result, int count, ...) {
     va_list list;
     va_start(list, count);
     for (int k = 0; k < count; ++k) {
-        arguments[k] = va_arg(list, XLOPER*);
+        // va_start above initialises the list; the analyzer loses track of it in the loop.
+        arguments[k] = va_arg(list, XLOPER*);  // NOLINT(clang-analyzer-valist.Uninitialized)
     }
     va_end(list);
     return HostCallV(function, result, count, arguments);
