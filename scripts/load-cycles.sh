@@ -4,8 +4,8 @@
 # KORVA64.xll, then KORVA32.xll, a thousand times, and checks that its
 # private memory after the last cycle is within a few pages of that after the
 # first. The native add-ins run the same program in the test run (ctest).
-# Needs the Windows trees configured with their tests (bash scripts/build-windows.sh
-# --tests, or the test command); builds the program there if it is missing.
+# Needs the Windows trees (bash scripts/build-windows.sh, or the test command);
+# builds the program there if it is missing. The test command runs it.
 #   load-cycles.sh [CYCLES [BITS...]]   (default 1000 cycles, loaders 64 and 32)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,7 +15,7 @@ loaders=("$@")
 [ ${#loaders[@]} -gt 0 ] || loaders=(64 32)
 for bits in "${loaders[@]}"; do
   if [ ! -f "build/win$bits/build.ninja" ]; then
-    echo "load-cycles: no Windows tree build/win$bits; run bash scripts/build-windows.sh --tests first" >&2
+    echo "load-cycles: no Windows tree build/win$bits; run bash scripts/build-windows.sh first" >&2
     exit 1
   fi
   cmake --build "build/win$bits" --target load-cycles "KORVA$bits" XLCall32 >/dev/null

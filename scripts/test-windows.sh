@@ -2,7 +2,8 @@
 # Tests the Windows add-ins under a Windows loader (Wine): cross-builds
 # KORVA64.xll and KORVA32.xll with our host and the tests, checks what they
 # import and export, runs the test programs under the 64- and 32-bit loaders,
-# and compares a fixed set of calls with the native add-in.
+# compares a fixed set of calls with the native add-in, and runs the load
+# cycles under both loaders.
 #   test-windows.sh [NATIVE_BUILD_TREE]   (default build/release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -39,12 +40,13 @@ trap 'wine_prefix_remove; rm -rf "$results"' EXIT
 for bits in 64 32; do
   loader=wine$bits
   tree=$PWD/build/win$bits
-  echo "test-windows: the test programs under the $bits-bit loader"
+  tests=$PWD/build/win$bits-tests
+  echo "test-windows: the test programs under the $bits-bit loader, on $tree/dist/KORVA$bits.xll"
   # The test programs find XLCall32.dll in the current folder, as the
   # loader's search allows; the add-in is opened by its path.
   for program in addin_tests_KORVA$bits host_tests; do
     log=$results/$program-$bits.log
-    if ! (cd "$tree/dist" && $loader "$tree/tests/$program.exe") >"$log" 2>&1; then
+    if ! (cd "$tests/dist" && $loader "$tests/tests/$program.exe") >"$log" 2>&1; then
       cat "$log"
       echo "test-windows: $program.exe failed under the $bits-bit loader (output above)" >&2
       exit 1
@@ -88,3 +90,6 @@ echo "test-windows: both add-ins are byte-identical when built again elsewhere"
 
 echo "test-windows: the Windows add-ins against the native one"
 python3 tests/windows/compare_results.py "$results/native.csv" "$results/win64.csv" "$results/win32.csv"
+
+# A thousand loads and unloads of each add-in in one process, under each loader.
+bash scripts/load-cycles.sh 1000 64 32

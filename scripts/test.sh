@@ -13,5 +13,5 @@ bash scripts/build.sh build/sanitize -DKORVA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debu
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/sanitize --output-on-failure -j2
 
-# Every fuzz target for a bounded time (about four minutes on two cores).
+# Every fuzz target for a bounded time (under five minutes on two cores).
 bash scripts/fuzz.sh
