@@ -1,7 +1,7 @@
 #include "fluid/fused_model.h"
 
+#include <bit>
 #include <cmath>
-#include <cstring>
 
 #include "fluid/constants.h"
 #include "fluid/helmholtz_terms.h"
@@ -10,6 +10,9 @@
 namespace RC = ResidualCoefficients;
 namespace HT = HelmholtzTerms;
 namespace PF = PropertyFormulas;
+using HT::dOf;
+using HT::lOf;
+using HT::sumRows;
 using std::exp;
 using std::log;
 using std::pow;
@@ -36,9 +39,9 @@ static_assert(exponentsFitTheModel(), "a row's d or l lies outside the fused mod
 // the same arguments give the same double. For tau^(t-1) the source may be a
 // tau^t of any row (t - 1 of one row can be another row's t).
 struct TauSources {
-    std::array<int, RC::rows> power{};          // row whose pow(tau, t) this row reuses
-    std::array<int, RC::rows> lessOneFromT{};   // row j with t_j == t_k - 1, or -1
-    std::array<int, RC::rows> lessOne{};        // row whose pow(tau, t - 1) this row reuses
+    std::array<int, RC::rows> power{};         // row whose pow(tau, t) this row reuses
+    std::array<int, RC::rows> lessOneFromT{};  // row j with t_j == t_k - 1, or -1
+    std::array<int, RC::rows> lessOne{};       // row whose pow(tau, t - 1) this row reuses
 };
 
 constexpr TauSources formTauSources() {
@@ -92,15 +95,6 @@ CoefficientSquares formCoefficientSquares() {
 
 const CoefficientSquares squares = formCoefficientSquares();
 
-double dOf(int k) { return static_cast<double>(RC::d[k]); }
-double lOf(int k) { return static_cast<double>(RC::l[k]); }
-
-std::uint64_t bitsOf(double x) {
-    std::uint64_t b = 0;
-    std::memcpy(&b, &x, sizeof b);
-    return b;
-}
-
 }  // namespace
 
 FusedModel::FusedModel(double T_K) : T(T_K), tau(FluidConstants::Tc / T_K) {
@@ -135,7 +129,7 @@ void FusedModel::formEntropyTerms() const {
 
 // Keyed by the bits of rho: +0 and -0 give different powers of delta.
 void FusedModel::formAtDensity(double rho) const {
-    const std::uint64_t bits = bitsOf(rho);
+    const auto bits = std::bit_cast<std::uint64_t>(rho);
     if (at.valid && at.rhoBits == bits) {
         return;
     }
@@ -176,21 +170,18 @@ double FusedModel::alphaR_d() const {
     if ((at.formed & alphaRdSum) != 0) {
         return at.alphaR_d;
     }
-    double polySum = 0.0;
-    for (int k = RC::polyBegin; k < RC::expBegin; ++k) {
-        polySum += HT::poly_d(RC::n[k], dOf(k), deltaPower(RC::d[k] - 1), tauPower[k]);
-    }
-    double expSum = 0.0;
-    for (int k = RC::expBegin; k < RC::gaussBegin; ++k) {
+    const double polySum = sumRows(RC::polyBegin, RC::expBegin, [&](int k) {
+        return HT::poly_d(RC::n[k], dOf(k), deltaPower(RC::d[k] - 1), tauPower[k]);
+    });
+    const double expSum = sumRows(RC::expBegin, RC::gaussBegin, [&](int k) {
         const int l = RC::l[k];
-        expSum += HT::exp_d(RC::n[k], dOf(k), lOf(k), deltaPower(RC::d[k] - 1), tauPower[k],
-                            at.D[l], at.E[l]);
-    }
-    double gaussSum = 0.0;
-    for (int k = RC::gaussBegin; k < RC::end; ++k) {
-        gaussSum += HT::gauss_d(RC::n[k], dOf(k), RC::eta[k], RC::epsilon[k], at.delta,
-                                deltaPower(RC::d[k] - 1), tauPower[k], at.G[k]);
-    }
+        return HT::exp_d(RC::n[k], dOf(k), lOf(k), deltaPower(RC::d[k] - 1), tauPower[k], at.D[l],
+                         at.E[l]);
+    });
+    const double gaussSum = sumRows(RC::gaussBegin, RC::end, [&](int k) {
+        return HT::gauss_d(RC::n[k], dOf(k), RC::eta[k], RC::epsilon[k], at.delta,
+                           deltaPower(RC::d[k] - 1), tauPower[k], at.G[k]);
+    });
     at.alphaR_d = HT::total(expSum, polySum, gaussSum);
     at.formed |= alphaRdSum;
     return at.alphaR_d;
@@ -200,27 +191,24 @@ double FusedModel::alphaR_dd() const {
     if ((at.formed & alphaRddSum) != 0) {
         return at.alphaR_dd;
     }
-    double polySum = 0.0;
-    for (int k = RC::polyBegin; k < RC::expBegin; ++k) {
-        polySum += HT::poly_dd(RC::n[k], dOf(k), deltaPower(RC::d[k] - 2), tauPower[k]);
-    }
-    double expSum = 0.0;
-    for (int k = RC::expBegin; k < RC::gaussBegin; ++k) {
+    const double polySum = sumRows(RC::polyBegin, RC::expBegin, [&](int k) {
+        return HT::poly_dd(RC::n[k], dOf(k), deltaPower(RC::d[k] - 2), tauPower[k]);
+    });
+    const double expSum = sumRows(RC::expBegin, RC::gaussBegin, [&](int k) {
         const int l = RC::l[k];
         const double B2 =
             HT::expBracket2(dOf(k), lOf(k), at.D[l], squares.d2[k], squares.l2[k], dSquare(l));
-        expSum += HT::exp_dd(RC::n[k], deltaPower(RC::d[k] - 2), tauPower[k], B2, at.E[l]);
-    }
+        return HT::exp_dd(RC::n[k], deltaPower(RC::d[k] - 2), tauPower[k], B2, at.E[l]);
+    });
     const double delta2 = deltaPower(2);
     const double delta3 = deltaPower(3);
     const double delta4 = deltaPower(4);
-    double gaussSum = 0.0;
-    for (int k = RC::gaussBegin; k < RC::end; ++k) {
-        const double C2 = HT::gaussBracket2(dOf(k), RC::eta[k], RC::epsilon[k], at.delta,
-                                            squares.d2[k], squares.eta2[k], squares.eps2[k],
-                                            delta2, delta3, delta4);
-        gaussSum += HT::gauss_dd(RC::n[k], deltaPower(RC::d[k] - 2), tauPower[k], C2, at.G[k]);
-    }
+    const double gaussSum = sumRows(RC::gaussBegin, RC::end, [&](int k) {
+        const double C2 =
+            HT::gaussBracket2(dOf(k), RC::eta[k], RC::epsilon[k], at.delta, squares.d2[k],
+                              squares.eta2[k], squares.eps2[k], delta2, delta3, delta4);
+        return HT::gauss_dd(RC::n[k], deltaPower(RC::d[k] - 2), tauPower[k], C2, at.G[k]);
+    });
     at.alphaR_dd = HT::total(expSum, polySum, gaussSum);
     at.formed |= alphaRddSum;
     return at.alphaR_dd;
@@ -233,18 +221,15 @@ double FusedModel::alphaTotal() const {
     if (!haveTauDerivative) {
         formEntropyTerms();
     }
-    double polySum = 0.0;
-    for (int k = RC::polyBegin; k < RC::expBegin; ++k) {
-        polySum += HT::poly(RC::n[k], deltaPower(RC::d[k]), tauPower[k]);
-    }
-    double expSum = 0.0;
-    for (int k = RC::expBegin; k < RC::gaussBegin; ++k) {
-        expSum += HT::exp0(RC::n[k], deltaPower(RC::d[k]), tauPower[k], at.E[RC::l[k]]);
-    }
-    double gaussSum = 0.0;
-    for (int k = RC::gaussBegin; k < RC::end; ++k) {
-        gaussSum += HT::gauss0(RC::n[k], deltaPower(RC::d[k]), tauPower[k], at.G[k]);
-    }
+    const double polySum = sumRows(RC::polyBegin, RC::expBegin, [&](int k) {
+        return HT::poly(RC::n[k], deltaPower(RC::d[k]), tauPower[k]);
+    });
+    const double expSum = sumRows(RC::expBegin, RC::gaussBegin, [&](int k) {
+        return HT::exp0(RC::n[k], deltaPower(RC::d[k]), tauPower[k], at.E[RC::l[k]]);
+    });
+    const double gaussSum = sumRows(RC::gaussBegin, RC::end, [&](int k) {
+        return HT::gauss0(RC::n[k], deltaPower(RC::d[k]), tauPower[k], at.G[k]);
+    });
     const double ideal = HT::ideal(tau, log(at.delta), logTau, logOneMinusE0);
     at.A = PF::totalAlpha(HT::total(expSum, polySum, gaussSum), ideal);
     at.formed |= alphaSum;
@@ -258,20 +243,17 @@ double FusedModel::tauDerivativeTotal() const {
     if (!haveTauDerivative) {
         formEntropyTerms();
     }
-    double polySum = 0.0;
-    for (int k = RC::polyBegin; k < RC::expBegin; ++k) {
-        polySum += HT::poly_t(RC::n[k], RC::t[k], deltaPower(RC::d[k]), tauPowerLessOne[k]);
-    }
-    double expSum = 0.0;
-    for (int k = RC::expBegin; k < RC::gaussBegin; ++k) {
-        expSum += HT::exp_t(RC::n[k], RC::t[k], deltaPower(RC::d[k]), tauPowerLessOne[k],
-                            at.E[RC::l[k]]);
-    }
-    double gaussSum = 0.0;
-    for (int k = RC::gaussBegin; k < RC::end; ++k) {
-        gaussSum += HT::gauss_t(RC::n[k], RC::t[k], RC::beta[k], RC::gamma[k], tau,
-                                deltaPower(RC::d[k]), tauPowerLessOne[k], at.G[k]);
-    }
+    const double polySum = sumRows(RC::polyBegin, RC::expBegin, [&](int k) {
+        return HT::poly_t(RC::n[k], RC::t[k], deltaPower(RC::d[k]), tauPowerLessOne[k]);
+    });
+    const double expSum = sumRows(RC::expBegin, RC::gaussBegin, [&](int k) {
+        return HT::exp_t(RC::n[k], RC::t[k], deltaPower(RC::d[k]), tauPowerLessOne[k],
+                         at.E[RC::l[k]]);
+    });
+    const double gaussSum = sumRows(RC::gaussBegin, RC::end, [&](int k) {
+        return HT::gauss_t(RC::n[k], RC::t[k], RC::beta[k], RC::gamma[k], tau, deltaPower(RC::d[k]),
+                           tauPowerLessOne[k], at.G[k]);
+    });
     at.S = PF::tauDerivativeTotal(polySum, ideal_t, expSum, gaussSum);
     at.formed |= tauDerivativeSum;
     return at.S;

@@ -11,26 +11,12 @@
 
 namespace RC = ResidualCoefficients;
 namespace HT = HelmholtzTerms;
+using HT::dOf;
+using HT::lOf;
+using HT::sumRows;
 using std::exp;
 using std::log;
 using std::pow;
-
-namespace {
-
-double dOf(int k) { return static_cast<double>(RC::d[k]); }
-double lOf(int k) { return static_cast<double>(RC::l[k]); }
-
-// A family sum: from 0, one row at a time, in increasing k.
-template <class Term>
-double sumRows(int begin, int end, Term term) {
-    double sum = 0.0;
-    for (int k = begin; k < end; ++k) {
-        sum += term(k);
-    }
-    return sum;
-}
-
-}  // namespace
 
 double alpha0(double delta, double tau) {
     const double E0 = exp(HT::idealExponent(tau));

@@ -11,6 +11,21 @@
 //   pt   tau^t, or tau^(t-1) for the tau derivative
 namespace HelmholtzTerms {
 
+// A row's integer exponents d and l, as the doubles every term takes.
+inline double dOf(int k) { return static_cast<double>(ResidualCoefficients::d[k]); }
+inline double lOf(int k) { return static_cast<double>(ResidualCoefficients::l[k]); }
+
+// A family's sum: from 0, one row at a time, in increasing k. The order of
+// the additions is part of the rounding too, so every evaluator sums here.
+template <class Term>
+double sumRows(int begin, int end, Term term) {
+    double sum = 0.0;
+    for (int k = begin; k < end; ++k) {
+        sum += term(k);
+    }
+    return sum;
+}
+
 // Polynomial family: n * delta^d * tau^t.
 inline double poly(double n, double pd, double pt) { return (pd * n) * pt; }
 inline double poly_d(double n, double d, double pd1, double pt) { return (pd1 * (d * n)) * pt; }
