@@ -7,7 +7,7 @@
 // its emergency pool for exceptions (some 73 KiB) that nothing gives back: a
 // host that unloads and reloads the add-in would lose that much each time.
 // The run-time's own release routine frees it.
-namespace __gnu_cxx {
+namespace __gnu_cxx {  // NOLINT(bugprone-reserved-identifier): the run-time's own namespace
 void __freeres() noexcept;  // NOLINT(bugprone-reserved-identifier,readability-identifier-naming)
 }
 
